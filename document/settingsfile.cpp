@@ -1,0 +1,204 @@
+#include "settingsfile.h"
+
+#include "bytes.h"
+#include "fileio.h"
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr size_t maxSignatureFields = 8;
+constexpr size_t maxFieldLength = 19;
+
+size_t splitFields(const char* text, size_t size, std::string* fields) {
+    size_t count = 0;
+    std::string current;
+    for (size_t i = 0; i <= size; ++i) {
+        char c = i < size ? text[i] : '\0';
+        if (c == '\0' || c == '|') {
+            if (count == maxSignatureFields) return count + 1; // too many to be ours
+            fields[count++] = current;
+            current.clear();
+            if (c == '\0') break;
+        } else if (current.size() < maxFieldLength) {
+            current += c;
+        }
+    }
+    return count;
+}
+
+bool beginsWith(const std::string& s, const std::string& prefix) {
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
+
+// How many of the missing bytes of a short file may read as zero: the built-in
+// template stops inside the length field of its last, empty item.
+constexpr size_t maxZeroTail = 3;
+
+} // namespace
+
+const char* fileStatusText(FileStatus status) {
+    switch (status) {
+    case FileStatus::Ok: return "ok";
+    case FileStatus::CannotOpen: return "the file cannot be opened";
+    case FileStatus::Empty: return "the file is empty";
+    case FileStatus::NotSettingsFile: return "the file is not a settings file";
+    case FileStatus::BadSignature: return "the file belongs to another program or model";
+    case FileStatus::BadHeader: return "the file's header is damaged";
+    case FileStatus::BadItems: return "the file's item list is damaged or incomplete";
+    case FileStatus::BadConfigItem: return "the file's configuration record is damaged";
+    case FileStatus::TooLarge: return "the file is too large to be a settings file";
+    case FileStatus::WriteFailed: return "the file could not be written";
+    }
+    return "unknown";
+}
+
+int checkSignature(const char* signature, size_t size) {
+    std::string mine[maxSignatureFields + 1], theirs[maxSignatureFields + 1];
+    size_t n = splitFields(programSignature, sizeof programSignature - 1, mine);
+    size_t m = splitFields(signature, strnlen(signature, size), theirs);
+    if (n != m) return 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (i == 1) {
+            if (theirs[i] != mine[i] && theirs[i] != "ZOD") return 0; // "KOD" is the sibling's
+        } else if (!beginsWith(theirs[i], mine[i])) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+FileStatus parseSettingsFile(const uint8_t* data, size_t size, MachineImage& image,
+                             ParsedSettings& parsed) {
+    if (size == 0) return FileStatus::Empty;
+    if (size < 3 || std::memcmp(data, "QEB", 3) != 0) return FileStatus::NotSettingsFile;
+    if (size < signatureSize || !checkSignature(reinterpret_cast<const char*>(data)))
+        return FileStatus::BadSignature;
+    if (size > maxSettingsFileSize) return FileStatus::TooLarge;
+    if (size < fileHeaderSize) return FileStatus::BadHeader;
+    uint32_t code = readLe32(data + signatureSize);
+    uint32_t bodyLength = readLe32(data + signatureSize + 4);
+    if (code != settingsMessageCode || bodyLength > maxSettingsFileSize - fileHeaderSize)
+        return FileStatus::BadHeader;
+
+    const size_t stored = size - fileHeaderSize;
+    if (bodyLength > stored + maxZeroTail) return FileStatus::BadItems;
+    // Read into a zero-filled copy of the stated length so a missing tail reads as 0.
+    std::vector<uint8_t> body(bodyLength > stored ? bodyLength : stored, 0);
+    std::memcpy(body.data(), data + fileHeaderSize, stored);
+
+    auto fresh = std::make_unique<MachineImage>();
+    initImage(*fresh);
+    uint8_t registersOnly = 0;
+    MergeResult merged = mergeFileItems(*fresh, body.data(), bodyLength, registersOnly);
+    if (!merged.ok()) return FileStatus::BadItems;
+    if (bodyLength > stored && !(registersOnly && merged.consumed == bodyLength))
+        return FileStatus::BadItems;
+
+    ParsedSettings out{};
+    out.dialRegistersOnly = registersOnly;
+    if (!registersOnly) {
+        // The configuration item follows the list, within the bytes really stored.
+        ByteReader reader(body.data() + merged.consumed, stored - merged.consumed);
+        uint32_t id = reader.le32();
+        uint32_t length = reader.le32();
+        const uint8_t* record = reader.ok() && id == configItemId && length <= configRecordSize
+                                    ? reader.bytes(length)
+                                    : nullptr;
+        if (!record) return FileStatus::BadConfigItem;
+        std::memcpy(out.config, record, length);
+        out.config[6] = out.config[7] = 1;
+        out.hasConfig = true;
+    }
+    image = *fresh;
+    parsed = out;
+    return FileStatus::Ok;
+}
+
+FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size) {
+    auto image = std::make_unique<MachineImage>();
+    ParsedSettings parsed;
+    FileStatus status = parseSettingsFile(data, size, *image, parsed);
+    if (status != FileStatus::Ok) return status;
+    doc.image = *image;
+    doc.dialRegistersOnly = parsed.dialRegistersOnly;
+    if (parsed.hasConfig) std::memcpy(doc.config, parsed.config, configRecordSize);
+    return FileStatus::Ok;
+}
+
+FileStatus openSettingsFile(Document& doc, const char* path) {
+    std::vector<uint8_t> bytes;
+    IoStatus io = readFileBounded(path, maxSettingsFileSize, bytes);
+    if (io == IoStatus::TooLarge) return FileStatus::TooLarge;
+    if (io != IoStatus::Ok) return FileStatus::CannotOpen;
+    return loadSettingsBytes(doc, bytes.data(), bytes.size());
+}
+
+void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out) {
+    out.assign(maxSettingsFileSize, 0);
+    std::memcpy(out.data(), programSignature, sizeof programSignature - 1);
+    uint8_t* body = out.data() + fileHeaderSize;
+    size_t n = buildItemList(doc.image, doc.dialRegistersOnly != 0, body, maxItemListSize);
+    if (!doc.dialRegistersOnly) {
+        writeLe32(body + n, configItemId);
+        writeLe32(body + n + 4, configRecordSize);
+        std::memcpy(body + n + itemHeaderSize, doc.config, configRecordSize);
+        n += configItemSize;
+    }
+    writeLe32(out.data() + signatureSize, settingsMessageCode);
+    writeLe32(out.data() + signatureSize + 4, static_cast<uint32_t>(n));
+    out.resize(fileHeaderSize + n);
+}
+
+FileStatus saveSettingsFile(const Document& doc, const char* path) {
+    std::vector<uint8_t> bytes;
+    buildSettingsFile(doc, bytes);
+    IoStatus io = writeFileReplacing(path, bytes.data(), bytes.size());
+    return io == IoStatus::Ok ? FileStatus::Ok : FileStatus::WriteFailed;
+}
+
+FileStatus importAddressBookBytes(Document& doc, const uint8_t* data, size_t size) {
+    if (size == 0) return FileStatus::Empty;
+    if (size < 3 || std::memcmp(data, "QEB", 3) != 0) return FileStatus::NotSettingsFile;
+    if (size < signatureSize || !checkSignature(reinterpret_cast<const char*>(data)))
+        return FileStatus::BadSignature;
+    if (size < fileHeaderSize) return FileStatus::BadHeader;
+    auto staged = std::make_unique<MachineImage>(doc.image);
+    MergeResult merged =
+        mergeDialItems(*staged, data + fileHeaderSize, size - fileHeaderSize);
+    if (!merged.ok()) return FileStatus::BadItems;
+    std::memcpy(doc.image.blocks, staged->blocks, sizeof(ImageBlock) * dialBlockCount);
+    return FileStatus::Ok;
+}
+
+FileStatus importAddressBook(Document& doc, const char* path) {
+    std::vector<uint8_t> bytes;
+    IoStatus io = readFileBounded(path, maxSettingsFileSize, bytes);
+    if (io == IoStatus::TooLarge) return FileStatus::TooLarge;
+    if (io != IoStatus::Ok) return FileStatus::CannotOpen;
+    return importAddressBookBytes(doc, bytes.data(), bytes.size());
+}
+
+std::vector<uint8_t> makeDefaultTemplate() {
+    const size_t itemCount = 82;
+    std::vector<uint8_t> out(fileHeaderSize + itemCount * itemHeaderSize, 0);
+    std::memcpy(out.data(), templateSignature, sizeof templateSignature - 1);
+    writeLe32(out.data() + signatureSize, settingsMessageCode);
+    writeLe32(out.data() + signatureSize + 4, static_cast<uint32_t>(itemCount * itemHeaderSize));
+    uint8_t* p = out.data() + fileHeaderSize;
+    for (uint32_t id = 0x12000; id < 0x12020; ++id, p += itemHeaderSize) writeLe32(p, id);
+    for (uint32_t id = firstDialBlockId; id <= lastDialBlockId; ++id, p += itemHeaderSize)
+        writeLe32(p, id);
+    out.resize(templateSize); // the template ends one byte short of its stated length
+    return out;
+}
+
+FileStatus newDocument(Document& doc, const uint8_t* templateData, size_t size) {
+    FileStatus status = loadSettingsBytes(doc, templateData, size);
+    if (status != FileStatus::Ok) return status;
+    doc.dialRegistersOnly = 1;
+    unpackImage(doc);
+    return FileStatus::Ok;
+}
