@@ -306,9 +306,9 @@ IntegerCheck checkIntegerText(const std::string& text, long low, long high) {
     while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
     bool negative = false;
     if (i < t.size() && (t[i] == '-' || t[i] == '+')) negative = t[i++] == '-';
-    long value = 0;
+    long long value = 0;
     for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
-        if (value > 100000000000L) break; // far outside any field's range; stop before overflow
+        if (value > 100000000000LL) break; // far outside any field's range; stop before overflow
         value = value * 10 + (t[i] - '0');
     }
     if (negative) value = -value;

@@ -63,7 +63,7 @@ NameCheck checkNameForLanguage(const TextRules& rules, const std::string& text);
 
 struct IntegerCheck {
     enum Kind { Ok, Empty, OutOfRange } kind;
-    long value;
+    long long value;
 };
 // Reads the field as a decimal integer the way the edit boxes are read (leading
 // digits count, anything else reads as 0) and tests low <= value <= high.
