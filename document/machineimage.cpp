@@ -87,27 +87,65 @@ enum class Stop { Continue, Closed };
 
 // Reads one item at `reader` into the image. Unknown identifiers (index -1)
 // are skipped by their own length.
-MergeStatus mergeOneItem(MachineImage& image, ByteReader& reader, int index, uint32_t length) {
+// Unknown identifiers (index -1) are skipped by their own length. Without an
+// image the item is only checked.
+MergeStatus mergeOneItem(MachineImage* image, ByteReader& reader, int index, uint32_t length) {
     if (!carriesData(length)) {
-        if (index >= 0) image.blocks[index].blockLength = length;
+        if (image && index >= 0) image->blocks[index].blockLength = length;
         return MergeStatus::Ok;
     }
     if (index >= 0 && length > blockDataSize) return MergeStatus::ItemTooLong;
     const uint8_t* data = reader.bytes(length);
     if (!data) return MergeStatus::ItemTruncated;
-    if (index >= 0) {
-        image.blocks[index].blockLength = length;
-        std::memcpy(image.blocks[index].data, data, length);
+    if (image && index >= 0) {
+        image->blocks[index].blockLength = length;
+        std::memcpy(image->blocks[index].data, data, length);
     }
     return MergeStatus::Ok;
 }
 
+MergeResult walkFileItems(MachineImage* image, const uint8_t* items, size_t totalLength,
+                          uint8_t& dialRegistersOnly) {
+    ByteReader reader(items, totalLength);
+    for (;;) {
+        if (reader.remaining() < itemHeaderSize)
+            return {reader.remaining() ? MergeStatus::ItemTruncated : MergeStatus::Unclosed,
+                    reader.position()};
+        uint32_t id = reader.le32();
+        uint32_t len = reader.le32();
+        if (id == endBlockId && len == lengthNotPresent) {
+            if (image) image->blocks[blockCount - 1].blockLength = len;
+            return {MergeStatus::Ok, reader.position()};
+        }
+        MergeStatus s = mergeOneItem(image, reader, blockIndex(id, 0, blockCount), len);
+        if (s != MergeStatus::Ok) return {s, reader.position()};
+        if (id == endBlockId) {
+            dialRegistersOnly = 0;
+            return {MergeStatus::Ok, reader.position()};
+        }
+        if (reader.remaining() == 0 && id == lastDialBlockId) {
+            dialRegistersOnly = 1;
+            return {MergeStatus::Ok, reader.position()};
+        }
+    }
+}
+
 } // namespace
 
+int blockIndex(uint32_t id, int first, int last) {
+    int k = -1;
+    if (id >= firstDialBlockId && id <= lastDialBlockId) {
+        k = static_cast<int>(id - firstDialBlockId); // register identifiers are consecutive
+    } else {
+        for (int i = 0; i < settingBlockCount && k < 0; ++i)
+            if (settingBlocks[i].id == id) k = dialBlockCount + i;
+    }
+    return k >= first && k < last ? k : -1;
+}
+
 int findBlock(const MachineImage& image, uint32_t id, int first, int last) {
-    for (int k = first; k < last; ++k)
-        if (image.blocks[k].blockId == id) return k;
-    return -1;
+    int k = blockIndex(id, first, last);
+    return k >= 0 && image.blocks[k].blockId == id ? k : -1;
 }
 
 void initImage(MachineImage& image) {
@@ -170,6 +208,17 @@ size_t buildRequestList(uint8_t* buffer) {
     return requestListSize;
 }
 
+size_t itemListSize(const MachineImage& image, bool dialRegistersOnly) {
+    size_t n = 0;
+    for (int k = 0; k < blockCount; ++k) {
+        const ImageBlock& b = image.blocks[k];
+        size_t data = carriesData(b.blockLength) ? b.blockLength : 0;
+        n += itemHeaderSize + (data > blockDataSize ? blockDataSize : data);
+        if (dialRegistersOnly && b.blockId == lastDialBlockId) break;
+    }
+    return n;
+}
+
 size_t buildItemList(const MachineImage& image, bool dialRegistersOnly, uint8_t* buffer,
                      size_t capacity) {
     size_t n = 0;
@@ -220,7 +269,7 @@ MergeResult mergeReplyItems(MachineImage& image, const uint8_t* items, size_t le
                     reader.position()};
         uint32_t id = reader.le32();
         uint32_t len = reader.le32();
-        MergeStatus s = mergeOneItem(image, reader, findBlock(image, id), len);
+        MergeStatus s = mergeOneItem(&image, reader, blockIndex(id, 0, blockCount), len);
         if (s != MergeStatus::Ok) return {s, reader.position()};
         if (id == endBlockId) return {MergeStatus::Ok, reader.position()};
     }
@@ -228,28 +277,11 @@ MergeResult mergeReplyItems(MachineImage& image, const uint8_t* items, size_t le
 
 MergeResult mergeFileItems(MachineImage& image, const uint8_t* items, size_t totalLength,
                            uint8_t& dialRegistersOnly) {
-    ByteReader reader(items, totalLength);
-    for (;;) {
-        if (reader.remaining() < itemHeaderSize)
-            return {reader.remaining() ? MergeStatus::ItemTruncated : MergeStatus::Unclosed,
-                    reader.position()};
-        uint32_t id = reader.le32();
-        uint32_t len = reader.le32();
-        if (id == endBlockId && len == lengthNotPresent) {
-            image.blocks[blockCount - 1].blockLength = len;
-            return {MergeStatus::Ok, reader.position()};
-        }
-        MergeStatus s = mergeOneItem(image, reader, findBlock(image, id), len);
-        if (s != MergeStatus::Ok) return {s, reader.position()};
-        if (id == endBlockId) {
-            dialRegistersOnly = 0;
-            return {MergeStatus::Ok, reader.position()};
-        }
-        if (reader.remaining() == 0 && id == lastDialBlockId) {
-            dialRegistersOnly = 1;
-            return {MergeStatus::Ok, reader.position()};
-        }
-    }
+    return walkFileItems(&image, items, totalLength, dialRegistersOnly);
+}
+
+MergeResult checkFileItems(const uint8_t* items, size_t totalLength, uint8_t& dialRegistersOnly) {
+    return walkFileItems(nullptr, items, totalLength, dialRegistersOnly);
 }
 
 MergeResult mergeDialItems(MachineImage& image, const uint8_t* items, size_t length) {
@@ -260,9 +292,9 @@ MergeResult mergeDialItems(MachineImage& image, const uint8_t* items, size_t len
                     reader.position()};
         uint32_t id = reader.le32();
         uint32_t len = reader.le32();
-        int index = findBlock(image, id, 0, dialBlockCount);
+        int index = blockIndex(id, 0, dialBlockCount);
         // The first foreign item ends the register part; it is skipped, not taken.
-        MergeStatus s = mergeOneItem(image, reader, index, len);
+        MergeStatus s = mergeOneItem(&image, reader, index, len);
         if (s != MergeStatus::Ok) return {s, reader.position()};
         if (index < 0 || id == lastDialBlockId) return {MergeStatus::Ok, reader.position()};
     }

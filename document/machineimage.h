@@ -153,6 +153,7 @@ struct Document {
 };
 
 // Block index for an identifier among blocks [first, last), or -1.
+int blockIndex(uint32_t id, int first = 0, int last = blockCount);
 int findBlock(const MachineImage& image, uint32_t id, int first = 0, int last = blockCount);
 
 void initImage(MachineImage& image);
@@ -160,7 +161,9 @@ int unpackImage(Document& doc);
 int packImage(Document& doc);
 
 size_t buildRequestList(uint8_t* buffer); // needs requestListSize bytes; returns 728
-// Needs maxItemListSize bytes at most; returns the byte count.
+// The byte count buildItemList will produce.
+size_t itemListSize(const MachineImage& image, bool dialRegistersOnly);
+// Needs maxItemListSize bytes at most; returns the byte count, 0 when it does not fit.
 size_t buildItemList(const MachineImage& image, bool dialRegistersOnly, uint8_t* buffer,
                      size_t capacity);
 // Builds {0x21001, 2, 1, code} and clears the code, as every upload does.
@@ -187,6 +190,8 @@ MergeResult mergeReplyItems(MachineImage& image, const uint8_t* items, size_t le
 // item ending exactly at totalLength (register-only document).
 MergeResult mergeFileItems(MachineImage& image, const uint8_t* items, size_t totalLength,
                            uint8_t& dialRegistersOnly);
+// The same walk without writing: decides whether mergeFileItems would succeed.
+MergeResult checkFileItems(const uint8_t* items, size_t totalLength, uint8_t& dialRegistersOnly);
 // Address book import: register blocks only, closed by block 49 or by the
 // first item that is not a register block.
 MergeResult mergeDialItems(MachineImage& image, const uint8_t* items, size_t length);

@@ -70,8 +70,20 @@ int checkSignature(const char* signature, size_t size) {
     return 1;
 }
 
-FileStatus parseSettingsFile(const uint8_t* data, size_t size, MachineImage& image,
-                             ParsedSettings& parsed) {
+namespace {
+
+// A settings file's body once header, items and configuration item are known good.
+struct CheckedBody {
+    const uint8_t* items;
+    uint32_t length;
+    std::vector<uint8_t> padded; // holds a short body read as zero-filled
+    uint8_t dialRegistersOnly;
+    const uint8_t* config;
+    uint32_t configLength;
+};
+
+// Decides whether the bytes load, without touching any document.
+FileStatus checkSettingsBytes(const uint8_t* data, size_t size, CheckedBody& out) {
     if (size == 0) return FileStatus::Empty;
     if (size < 3 || std::memcmp(data, "QEB", 3) != 0) return FileStatus::NotSettingsFile;
     if (size < signatureSize || !checkSignature(reinterpret_cast<const char*>(data)))
@@ -85,46 +97,63 @@ FileStatus parseSettingsFile(const uint8_t* data, size_t size, MachineImage& ima
 
     const size_t stored = size - fileHeaderSize;
     if (bodyLength > stored + maxZeroTail) return FileStatus::BadItems;
-    // Read into a zero-filled copy of the stated length so a missing tail reads as 0.
-    std::vector<uint8_t> body(bodyLength > stored ? bodyLength : stored, 0);
-    std::memcpy(body.data(), data + fileHeaderSize, stored);
-
-    auto fresh = std::make_unique<MachineImage>();
-    initImage(*fresh);
-    uint8_t registersOnly = 0;
-    MergeResult merged = mergeFileItems(*fresh, body.data(), bodyLength, registersOnly);
-    if (!merged.ok()) return FileStatus::BadItems;
-    if (bodyLength > stored && !(registersOnly && merged.consumed == bodyLength))
+    out.items = data + fileHeaderSize;
+    out.length = bodyLength;
+    if (bodyLength > stored) {
+        out.padded.assign(bodyLength, 0);
+        std::memcpy(out.padded.data(), out.items, stored);
+        out.items = out.padded.data();
+    }
+    out.dialRegistersOnly = 0;
+    MergeResult walk = checkFileItems(out.items, bodyLength, out.dialRegistersOnly);
+    if (!walk.ok()) return FileStatus::BadItems;
+    if (bodyLength > stored && !(out.dialRegistersOnly && walk.consumed == bodyLength))
         return FileStatus::BadItems;
 
-    ParsedSettings out{};
-    out.dialRegistersOnly = registersOnly;
-    if (!registersOnly) {
+    out.config = nullptr;
+    out.configLength = 0;
+    if (!out.dialRegistersOnly) {
         // The configuration item follows the list, within the bytes really stored.
-        ByteReader reader(body.data() + merged.consumed, stored - merged.consumed);
+        ByteReader reader(out.items + walk.consumed, stored - walk.consumed);
         uint32_t id = reader.le32();
         uint32_t length = reader.le32();
-        const uint8_t* record = reader.ok() && id == configItemId && length <= configRecordSize
-                                    ? reader.bytes(length)
-                                    : nullptr;
-        if (!record) return FileStatus::BadConfigItem;
-        std::memcpy(out.config, record, length);
-        out.config[6] = out.config[7] = 1;
-        out.hasConfig = true;
+        out.config = reader.ok() && id == configItemId && length <= configRecordSize
+                         ? reader.bytes(length)
+                         : nullptr;
+        if (!out.config) return FileStatus::BadConfigItem;
+        out.configLength = length;
     }
-    image = *fresh;
-    parsed = out;
+    return FileStatus::Ok;
+}
+
+} // namespace
+
+FileStatus parseSettingsFile(const uint8_t* data, size_t size, MachineImage& image,
+                             ParsedSettings& parsed) {
+    CheckedBody body;
+    FileStatus status = checkSettingsBytes(data, size, body);
+    if (status != FileStatus::Ok) return status;
+    initImage(image);
+    uint8_t registersOnly = 0;
+    mergeFileItems(image, body.items, body.length, registersOnly);
+    parsed = ParsedSettings{};
+    parsed.dialRegistersOnly = registersOnly;
+    if (body.config) {
+        std::memcpy(parsed.config, body.config, body.configLength);
+        parsed.config[6] = parsed.config[7] = 1;
+        parsed.hasConfig = true;
+    }
     return FileStatus::Ok;
 }
 
 FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size) {
-    auto image = std::make_unique<MachineImage>();
-    ParsedSettings parsed;
-    FileStatus status = parseSettingsFile(data, size, *image, parsed);
+    CheckedBody body;
+    FileStatus status = checkSettingsBytes(data, size, body);
     if (status != FileStatus::Ok) return status;
-    doc.image = *image;
-    doc.dialRegistersOnly = parsed.dialRegistersOnly;
-    if (parsed.hasConfig) std::memcpy(doc.config, parsed.config, configRecordSize);
+    // Checked above, so the merge cannot stop half-way through the document.
+    initImage(doc.image);
+    mergeFileItems(doc.image, body.items, body.length, doc.dialRegistersOnly);
+    if (body.config) storeConfigRecord(doc, body.config, body.configLength);
     return FileStatus::Ok;
 }
 
@@ -137,10 +166,13 @@ FileStatus openSettingsFile(Document& doc, const char* path) {
 }
 
 void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out) {
-    out.assign(maxSettingsFileSize, 0);
+    const bool registersOnly = doc.dialRegistersOnly != 0;
+    const size_t listSize = itemListSize(doc.image, registersOnly);
+    out.resize(fileHeaderSize + listSize + (registersOnly ? 0 : configItemSize));
+    std::memset(out.data(), 0, signatureSize);
     std::memcpy(out.data(), programSignature, sizeof programSignature - 1);
     uint8_t* body = out.data() + fileHeaderSize;
-    size_t n = buildItemList(doc.image, doc.dialRegistersOnly != 0, body, maxItemListSize);
+    size_t n = buildItemList(doc.image, registersOnly, body, listSize);
     if (!doc.dialRegistersOnly) {
         writeLe32(body + n, configItemId);
         writeLe32(body + n + 4, configRecordSize);
@@ -149,7 +181,6 @@ void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out) {
     }
     writeLe32(out.data() + signatureSize, settingsMessageCode);
     writeLe32(out.data() + signatureSize + 4, static_cast<uint32_t>(n));
-    out.resize(fileHeaderSize + n);
 }
 
 FileStatus saveSettingsFile(const Document& doc, const char* path) {

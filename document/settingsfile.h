@@ -32,8 +32,7 @@ const char* fileStatusText(FileStatus status);
 
 int checkSignature(const char* signature, size_t size = signatureSize);
 
-// Parses a whole settings file into a fresh image; `image` and `config` are
-// written only on success.
+// Parses a whole settings file into `image`; on failure nothing is written.
 struct ParsedSettings {
     uint8_t dialRegistersOnly;
     bool hasConfig;
