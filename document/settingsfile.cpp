@@ -37,6 +37,17 @@ bool beginsWith(const std::string& s, const std::string& prefix) {
 // template stops inside the length field of its last, empty item.
 constexpr size_t maxZeroTail = 3;
 
+// True when the items tile the body up to its last 8 bytes, so the last item is
+// a bare header: missing bytes are then part of its length field, not its data
+// (a register record whose final bytes are missing must not load as zeros).
+bool endsInEmptyItem(const uint8_t* items, size_t bodyLength) {
+    if (bodyLength < itemHeaderSize) return false;
+    uint8_t ignored = 0;
+    MergeResult prefix = checkFileItems(items, bodyLength - itemHeaderSize, ignored);
+    bool tiled = prefix.ok() || prefix.status == MergeStatus::Unclosed;
+    return tiled && prefix.consumed == bodyLength - itemHeaderSize;
+}
+
 } // namespace
 
 const char* fileStatusText(FileStatus status) {
@@ -107,7 +118,8 @@ FileStatus checkSettingsBytes(const uint8_t* data, size_t size, CheckedBody& out
     out.dialRegistersOnly = 0;
     MergeResult walk = checkFileItems(out.items, bodyLength, out.dialRegistersOnly);
     if (!walk.ok()) return FileStatus::BadItems;
-    if (bodyLength > stored && !(out.dialRegistersOnly && walk.consumed == bodyLength))
+    if (bodyLength > stored && !(out.dialRegistersOnly && walk.consumed == bodyLength &&
+                                 endsInEmptyItem(out.items, bodyLength)))
         return FileStatus::BadItems;
 
     out.config = nullptr;
@@ -151,7 +163,10 @@ FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size) {
     FileStatus status = checkSettingsBytes(data, size, body);
     if (status != FileStatus::Ok) return status;
     // Checked above, so the merge cannot stop half-way through the document.
+    // Open starts from a cleared flag, so a closing item marked "not present"
+    // (which leaves the flag alone) gives a full document, as the check decided.
     initImage(doc.image);
+    doc.dialRegistersOnly = 0;
     mergeFileItems(doc.image, body.items, body.length, doc.dialRegistersOnly);
     if (body.config) storeConfigRecord(doc, body.config, body.configLength);
     return FileStatus::Ok;
