@@ -104,7 +104,9 @@ void BM_MergeFullReply(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * reply.size()));
 }
 
-void BM_CopyOfReply(benchmark::State& state) { copyBytes(state, fullReply().size()); }
+void BM_CopyOfReply(benchmark::State& state) {
+    copyBytes(state, fullReply().size());
+}
 
 } // namespace
 

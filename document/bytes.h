@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-inline uint16_t readLe16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint16_t readLe16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 inline uint32_t readLe32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
@@ -22,7 +24,7 @@ inline void writeLe32(uint8_t* p, uint32_t v) {
 // Reads from a buffer of known size. Once a read would pass the end the reader
 // stays failed, so a caller checks ok() once after a whole record.
 class ByteReader {
-public:
+  public:
     ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
     uint32_t le32() {
@@ -37,7 +39,7 @@ public:
     size_t position() const { return pos_; }
     size_t remaining() const { return size_ - pos_; }
 
-private:
+  private:
     bool take(size_t n) {
         if (!ok_ || n > size_ - pos_) {
             ok_ = false;

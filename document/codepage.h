@@ -7,7 +7,7 @@
 #include <memory>
 
 class CodePage {
-public:
+  public:
     virtual ~CodePage() = default;
     // True when the byte starts a two-byte character in this code page.
     virtual bool isLeadByte(uint8_t byte) const = 0;

@@ -9,9 +9,10 @@ namespace {
 // Each direction keeps its own iconv descriptor; conversions are stateless
 // single characters, so reusing them is safe.
 class IconvCodePage final : public CodePage {
-public:
+  public:
     IconvCodePage(iconv_t toUtf16, iconv_t fromUtf16) : to_(toUtf16), from_(fromUtf16) {
-        for (int b = 0; b < 256; ++b) lead_[b] = probeLead(static_cast<uint8_t>(b));
+        for (int b = 0; b < 256; ++b)
+            lead_[b] = probeLead(static_cast<uint8_t>(b));
     }
     ~IconvCodePage() override {
         iconv_close(to_);
@@ -33,7 +34,8 @@ public:
     }
 
     size_t fromUnit(uint16_t unit, char out[2]) const override {
-        unsigned char in[2] = {static_cast<unsigned char>(unit), static_cast<unsigned char>(unit >> 8)};
+        unsigned char in[2] = {static_cast<unsigned char>(unit),
+                               static_cast<unsigned char>(unit >> 8)};
         char buf[8];
         char* ip = reinterpret_cast<char*>(in);
         char* op = buf;
@@ -47,7 +49,7 @@ public:
         return n;
     }
 
-private:
+  private:
     // A lead byte is one that is incomplete on its own but completes with some trail.
     bool probeLead(uint8_t b) const {
         if (b < 0x80) return false;
@@ -86,4 +88,6 @@ std::unique_ptr<CodePage> openCodePage(unsigned number) {
     return std::make_unique<IconvCodePage>(to, from);
 }
 
-std::unique_ptr<CodePage> openAnsiCodePage() { return openCodePage(1252); }
+std::unique_ptr<CodePage> openAnsiCodePage() {
+    return openCodePage(1252);
+}

@@ -21,7 +21,9 @@ void storeField(uint8_t* record, size_t at, size_t lengthAt, const char* text, s
     record[lengthAt] = static_cast<uint8_t>(n);
 }
 
-uint16_t keyWordFor(int keyIndex) { return static_cast<uint16_t>(0x8000 + keyIndex + 1); }
+uint16_t keyWordFor(int keyIndex) {
+    return static_cast<uint16_t>(0x8000 + keyIndex + 1);
+}
 
 bool longLengthsInRange(const uint8_t* r) {
     if (r[rec::nameLength] > nameCapacity || r[rec::name2Length] > nameCapacity ||
@@ -98,7 +100,8 @@ void decodeLong(const TextRules& rules, uint8_t* r, DestinationEntry& e, int key
     e.accountMode = r[rec::accountMode];
     copyField(e.directory, directoryCapacity, r + rec::directory, r[rec::directoryLength]);
     for (int i = 0; i < notificationCount; ++i)
-        copyField(e.notifyAddress[i], addressCapacity, r + rec::notifyAddress + rec::notifyStride * i,
+        copyField(e.notifyAddress[i], addressCapacity,
+                  r + rec::notifyAddress + rec::notifyStride * i,
                   r[rec::notifyLength + rec::notifyStride * i]);
     copyField(e.userName, accountCapacity, r + rec::userName, r[rec::userNameLength]);
     copyField(e.password, accountCapacity, r + rec::password, r[rec::passwordLength]);
@@ -106,7 +109,9 @@ void decodeLong(const TextRules& rules, uint8_t* r, DestinationEntry& e, int key
 
 } // namespace
 
-bool isLongKey(int keyIndex) { return keyIndex >= shortKeyCount; }
+bool isLongKey(int keyIndex) {
+    return keyIndex >= shortKeyCount;
+}
 
 size_t destinationRecordSize(int keyIndex) {
     return isLongKey(keyIndex) ? longRecordSize : shortRecordSize;
@@ -127,8 +132,10 @@ void decodeDestination(const TextRules& rules, RegisterArrays& registers, Destin
                        int keyIndex) {
     std::memset(&entry, 0, sizeof entry);
     uint8_t* r = destinationRecord(registers, keyIndex);
-    if (isLongKey(keyIndex)) decodeLong(rules, r, entry, keyIndex);
-    else decodeShort(rules, r, entry, keyIndex);
+    if (isLongKey(keyIndex))
+        decodeLong(rules, r, entry, keyIndex);
+    else
+        decodeShort(rules, r, entry, keyIndex);
 }
 
 int encodeDestination(const TextRules& rules, RegisterArrays& registers, int keyIndex,
@@ -138,8 +145,10 @@ int encodeDestination(const TextRules& rules, RegisterArrays& registers, int key
     if (isLong && entry.type == typeEmail) return 0;
     uint8_t* r = destinationRecord(registers, keyIndex);
     std::memset(r, 0, destinationRecordSize(keyIndex));
-    if (!isLong) entry.type = typeEmail;
-    else if (entry.type == typeNone) entry.type = typeFtp;
+    if (!isLong)
+        entry.type = typeEmail;
+    else if (entry.type == typeNone)
+        entry.type = typeFtp;
     r[rec::type] = entry.type;
     storeField(r, rec::address, rec::addressLength, entry.address, addressCapacity);
     writeLe16(r + rec::keyWord, r[rec::addressLength] ? keyWordFor(keyIndex) : 0);
@@ -165,5 +174,6 @@ int encodeDestination(const TextRules& rules, RegisterArrays& registers, int key
 
 void normaliseDestinations(const TextRules& rules, RegisterArrays& registers) {
     DestinationEntry entry;
-    for (int k = 0; k < dialBlockCount; ++k) decodeDestination(rules, registers, entry, k);
+    for (int k = 0; k < dialBlockCount; ++k)
+        decodeDestination(rules, registers, entry, k);
 }

@@ -22,9 +22,9 @@ constexpr uint16_t defaultFtpPort = 21;
 namespace rec {
 constexpr size_t keyWord = 0, type = 2, name = 3, nameLength = 25, name2 = 26, name2Length = 48,
                  address = 49, addressLength = 115, directory = 116, directoryLength = 246,
-                 useProxy = 247, port = 248, notify = 250, notifyAddress = 251,
-                 notifyStride = 67, notifyLength = 317, accountMode = 921, userName = 922,
-                 userNameLength = 988, password = 989, passwordLength = 1055;
+                 useProxy = 247, port = 248, notify = 250, notifyAddress = 251, notifyStride = 67,
+                 notifyLength = 317, accountMode = 921, userName = 922, userNameLength = 988,
+                 password = 989, passwordLength = 1055;
 } // namespace rec
 
 struct DestinationEntry {

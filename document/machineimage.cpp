@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#define SETTING(id, kind, width, member) \
+#define SETTING(id, kind, width, member)                                                           \
     { id, ValueKind::kind, width, offsetof(ImageSettings, member), #member }
 
 const SettingBlock settingBlocks[settingBlockCount] = {
@@ -81,7 +81,9 @@ void memberToValue(ImageSettings& s, const SettingBlock& b, uint8_t* value) {
 }
 
 // True when the block's length says the item carries data bytes.
-bool carriesData(uint32_t length) { return length != 0 && length != lengthNotPresent; }
+bool carriesData(uint32_t length) {
+    return length != 0 && length != lengthNotPresent;
+}
 
 enum class Stop { Continue, Closed };
 
@@ -191,7 +193,8 @@ int packImage(Document& doc) {
         b.blockLength = rec[0] ? static_cast<uint32_t>(longRecordSize) : 0;
     }
     for (int k = 0; k < settingBlockCount; ++k)
-        memberToValue(doc.settings.image, settingBlocks[k], doc.image.blocks[dialBlockCount + k].data);
+        memberToValue(doc.settings.image, settingBlocks[k],
+                      doc.image.blocks[dialBlockCount + k].data);
     return 1;
 }
 
@@ -253,10 +256,14 @@ void storeConfigRecord(Document& doc, const uint8_t* record, size_t length) {
 
 const char* mergeStatusText(MergeStatus status) {
     switch (status) {
-    case MergeStatus::Ok: return "complete";
-    case MergeStatus::ItemTruncated: return "an item runs past the end of the data";
-    case MergeStatus::ItemTooLong: return "an item is longer than its block";
-    case MergeStatus::Unclosed: return "the item list has no closing item";
+    case MergeStatus::Ok:
+        return "complete";
+    case MergeStatus::ItemTruncated:
+        return "an item runs past the end of the data";
+    case MergeStatus::ItemTooLong:
+        return "an item is longer than its block";
+    case MergeStatus::Unclosed:
+        return "the item list has no closing item";
     }
     return "unknown";
 }

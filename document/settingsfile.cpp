@@ -52,16 +52,26 @@ bool endsInEmptyItem(const uint8_t* items, size_t bodyLength) {
 
 const char* fileStatusText(FileStatus status) {
     switch (status) {
-    case FileStatus::Ok: return "ok";
-    case FileStatus::CannotOpen: return "the file cannot be opened";
-    case FileStatus::Empty: return "the file is empty";
-    case FileStatus::NotSettingsFile: return "the file is not a settings file";
-    case FileStatus::BadSignature: return "the file belongs to another program or model";
-    case FileStatus::BadHeader: return "the file's header is damaged";
-    case FileStatus::BadItems: return "the file's item list is damaged or incomplete";
-    case FileStatus::BadConfigItem: return "the file's configuration record is damaged";
-    case FileStatus::TooLarge: return "the file is too large to be a settings file";
-    case FileStatus::WriteFailed: return "the file could not be written";
+    case FileStatus::Ok:
+        return "ok";
+    case FileStatus::CannotOpen:
+        return "the file cannot be opened";
+    case FileStatus::Empty:
+        return "the file is empty";
+    case FileStatus::NotSettingsFile:
+        return "the file is not a settings file";
+    case FileStatus::BadSignature:
+        return "the file belongs to another program or model";
+    case FileStatus::BadHeader:
+        return "the file's header is damaged";
+    case FileStatus::BadItems:
+        return "the file's item list is damaged or incomplete";
+    case FileStatus::BadConfigItem:
+        return "the file's configuration record is damaged";
+    case FileStatus::TooLarge:
+        return "the file is too large to be a settings file";
+    case FileStatus::WriteFailed:
+        return "the file could not be written";
     }
     return "unknown";
 }
@@ -212,8 +222,7 @@ FileStatus importAddressBookBytes(Document& doc, const uint8_t* data, size_t siz
         return FileStatus::BadSignature;
     if (size < fileHeaderSize) return FileStatus::BadHeader;
     auto staged = std::make_unique<MachineImage>(doc.image);
-    MergeResult merged =
-        mergeDialItems(*staged, data + fileHeaderSize, size - fileHeaderSize);
+    MergeResult merged = mergeDialItems(*staged, data + fileHeaderSize, size - fileHeaderSize);
     if (!merged.ok()) return FileStatus::BadItems;
     std::memcpy(doc.image.blocks, staged->blocks, sizeof(ImageBlock) * dialBlockCount);
     return FileStatus::Ok;
@@ -234,7 +243,8 @@ std::vector<uint8_t> makeDefaultTemplate() {
     writeLe32(out.data() + signatureSize, settingsMessageCode);
     writeLe32(out.data() + signatureSize + 4, static_cast<uint32_t>(itemCount * itemHeaderSize));
     uint8_t* p = out.data() + fileHeaderSize;
-    for (uint32_t id = 0x12000; id < 0x12020; ++id, p += itemHeaderSize) writeLe32(p, id);
+    for (uint32_t id = 0x12000; id < 0x12020; ++id, p += itemHeaderSize)
+        writeLe32(p, id);
     for (uint32_t id = firstDialBlockId; id <= lastDialBlockId; ++id, p += itemHeaderSize)
         writeLe32(p, id);
     out.resize(templateSize); // the template ends one byte short of its stated length

@@ -22,9 +22,9 @@ enum class FileStatus {
     Empty,
     NotSettingsFile, // does not start with "QEB"
     BadSignature,
-    BadHeader,       // message code or body length out of place
-    BadItems,        // the item list is truncated, oversized or unclosed
-    BadConfigItem,   // the configuration item is missing or too long
+    BadHeader,     // message code or body length out of place
+    BadItems,      // the item list is truncated, oversized or unclosed
+    BadConfigItem, // the configuration item is missing or too long
     TooLarge,
     WriteFailed,
 };

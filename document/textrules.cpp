@@ -25,8 +25,12 @@ const NameCodePair* findByUnit(uint16_t unit) {
     return nullptr;
 }
 
-bool isPrintableAscii(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
-bool isNameAscii(uint8_t b) { return isPrintableAscii(b) && b != '\\'; }
+bool isPrintableAscii(uint8_t b) {
+    return b >= 0x20 && b <= 0x7E;
+}
+bool isNameAscii(uint8_t b) {
+    return isPrintableAscii(b) && b != '\\';
+}
 
 // Latin-1 letters a machine with a Western panel can show in a name.
 bool isAcceptedLatin1(uint16_t unit) {
@@ -52,10 +56,11 @@ uint16_t unitAt(const CodePage* cp, const std::string& text, size_t i, size_t le
     return cp->toUnit(text.data() + i, len);
 }
 
-FilterResult accept() { return {FilterResult::Accept, 0, 0}; }
+FilterResult accept() {
+    return {FilterResult::Accept, 0, 0};
+}
 
-template <typename Pred>
-FilterResult firstRefusedByte(const std::string& text, Pred accepted) {
+template <typename Pred> FilterResult firstRefusedByte(const std::string& text, Pred accepted) {
     for (size_t i = 0; i < text.size(); ++i)
         if (!accepted(static_cast<uint8_t>(text[i]))) return {FilterResult::Remove, i, 1};
     return accept();
@@ -71,8 +76,10 @@ NameCheck cleanName(const TextRules& rules, const std::string& field, Pass passe
     while (i < text.size()) {
         uint8_t b = static_cast<uint8_t>(text[i]);
         if (b < 0x80) {
-            if (isNameAscii(b)) out.text += static_cast<char>(b);
-            else out.removed = true;
+            if (isNameAscii(b))
+                out.text += static_cast<char>(b);
+            else
+                out.removed = true;
             ++i;
             continue;
         }
@@ -180,7 +187,8 @@ size_t displayToName2(const TextRules& rules, const char* text, uint8_t* stored,
         i += len;
     }
     size_t length = 0;
-    while (length < capacity && stored[length]) ++length;
+    while (length < capacity && stored[length])
+        ++length;
     return length;
 }
 
@@ -210,8 +218,10 @@ bool isValidEmail(const char* text) {
 
 void applyFilter(std::string& text, const FilterResult& result) {
     if (result.position > text.size()) return;
-    if (result.kind == FilterResult::Remove) text.erase(result.position, result.length);
-    else if (result.kind == FilterResult::Cut) text.erase(result.position);
+    if (result.kind == FilterResult::Remove)
+        text.erase(result.position, result.length);
+    else if (result.kind == FilterResult::Cut)
+        text.erase(result.position);
 }
 
 FilterResult filterDialText(const std::string& text, bool restricted) {
@@ -227,9 +237,8 @@ FilterResult filterDigits(const std::string& text) {
 }
 
 FilterResult filterAddressText(const std::string& text) {
-    return firstRefusedByte(text, [](uint8_t c) {
-        return isPrintableAscii(c) && !std::strchr(",:;<>\"\\", c);
-    });
+    return firstRefusedByte(
+        text, [](uint8_t c) { return isPrintableAscii(c) && !std::strchr(",:;<>\"\\", c); });
 }
 
 FilterResult filterNameText(const TextRules& rules, const std::string& text) {
@@ -239,14 +248,16 @@ FilterResult filterNameText(const TextRules& rules, const std::string& text) {
         uint16_t unit = unitAt(rules.codePage, text, i, len);
         uint8_t b = static_cast<uint8_t>(text[i]);
         if (japanese) {
-            if (unit >= 256 && !(unit >= 0xFF66 && unit <= 0xFF9F)) return {FilterResult::Cut, i, 0};
+            if (unit >= 256 && !(unit >= 0xFF66 && unit <= 0xFF9F))
+                return {FilterResult::Cut, i, 0};
             if (!isNameAscii(b) && !(b >= 0xA1 && b <= 0xDF)) {
                 if (b == 0x81 || b == 0x83) return {FilterResult::Cut, i, 0};
                 return {FilterResult::Remove, i, 1};
             }
         } else {
             if (unit >= 256) return {FilterResult::Cut, i, 0};
-            bool ok = isNameAscii(b) || (!rules.is("TCHINESE") && len == 1 && isAcceptedLatin1(unit));
+            bool ok =
+                isNameAscii(b) || (!rules.is("TCHINESE") && len == 1 && isAcceptedLatin1(unit));
             if (!ok) return {FilterResult::Remove, i, len};
         }
         i += len;
@@ -286,8 +297,7 @@ NameCheck checkTraditionalChineseName(const TextRules& rules, const std::string&
         ++i; // skip the trail byte
     }
     return cleanName(rules, mapped, [](const uint8_t* p) {
-        if (p[0] >= 0xA1 && p[0] <= 0xD6)
-            return (p[1] >= 0x40 && p[1] <= 0x7F) || p[1] >= 0xA0;
+        if (p[0] >= 0xA1 && p[0] <= 0xD6) return (p[1] >= 0x40 && p[1] <= 0x7F) || p[1] >= 0xA0;
         return p[0] == 0xD7 && p[1] >= 0x40 && p[1] <= 0x5F;
     });
 }
@@ -303,7 +313,8 @@ IntegerCheck checkIntegerText(const std::string& text, long low, long high) {
     std::string t = text.substr(0, 128);
     if (t.empty()) return {IntegerCheck::Empty, 0};
     size_t i = 0;
-    while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t'))
+        ++i;
     bool negative = false;
     if (i < t.size() && (t[i] == '-' || t[i] == '+')) negative = t[i++] == '-';
     long long value = 0;

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t registers = sizeof(ImageBlock) * dialBlockCount;
     const uint8_t* a = reinterpret_cast<const uint8_t*>(doc.get());
     const uint8_t* b = reinterpret_cast<const uint8_t*>(before.get());
-    if (std::memcmp(a + registers, b + registers, sizeof(Document) - registers) != 0) __builtin_trap();
+    if (std::memcmp(a + registers, b + registers, sizeof(Document) - registers) != 0)
+        __builtin_trap();
     if (s != FileStatus::Ok && std::memcmp(a, b, registers) != 0) __builtin_trap();
     return 0;
 }

@@ -6,15 +6,15 @@
 namespace {
 
 class WindowsCodePage final : public CodePage {
-public:
+  public:
     explicit WindowsCodePage(UINT cp) : cp_(cp) {}
     bool isLeadByte(uint8_t byte) const override { return IsDBCSLeadByteEx(cp_, byte) != 0; }
 
     uint16_t toUnit(const char* bytes, size_t length) const override {
         if (length == 0 || length > 2) return 0;
         WCHAR out[2];
-        int n = MultiByteToWideChar(cp_, MB_ERR_INVALID_CHARS, bytes, static_cast<int>(length),
-                                    out, 2);
+        int n =
+            MultiByteToWideChar(cp_, MB_ERR_INVALID_CHARS, bytes, static_cast<int>(length), out, 2);
         return n == 1 ? static_cast<uint16_t>(out[0]) : 0;
     }
 
@@ -30,13 +30,15 @@ public:
         return static_cast<size_t>(n);
     }
 
-private:
+  private:
     UINT cp_;
 };
 
 } // namespace
 
-std::unique_ptr<CodePage> openAnsiCodePage() { return std::make_unique<WindowsCodePage>(GetACP()); }
+std::unique_ptr<CodePage> openAnsiCodePage() {
+    return std::make_unique<WindowsCodePage>(GetACP());
+}
 
 std::unique_ptr<CodePage> openCodePage(unsigned number) {
     if (!IsValidCodePage(number)) return nullptr;

@@ -7,8 +7,8 @@
 
 IoStatus readFileBounded(const char* path, size_t maxSize, std::vector<uint8_t>& out) {
     out.clear();
-    HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return IoStatus::CannotOpen;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file, &size)) {

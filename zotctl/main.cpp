@@ -1,3 +1,5 @@
 #include "zotctl.h"
 
-int main(int argc, char** argv) { return runZotctl(argc, argv, stdout, stderr); }
+int main(int argc, char** argv) {
+    return runZotctl(argc, argv, stdout, stderr);
+}

@@ -33,10 +33,14 @@ const char usage[] =
 
 const char* typeName(uint8_t type) {
     switch (type) {
-    case typeEmail: return "E-Mail";
-    case typeFtp: return "FTP";
-    case typeSmb: return "SMB";
-    default: return "-";
+    case typeEmail:
+        return "E-Mail";
+    case typeFtp:
+        return "FTP";
+    case typeSmb:
+        return "SMB";
+    default:
+        return "-";
     }
 }
 
@@ -117,7 +121,8 @@ void showConfig(const Document& doc, FILE* out) {
     std::fprintf(out, "configuration:\n");
     std::fprintf(out, "  document feeder      %u\n  duplex feeder        %u\n", c[0], c[1]);
     std::fprintf(out, "  paper trays          %u\n  multi-bypass         %u\n", c[2], c[3]);
-    std::fprintf(out, "  network options      %u %u\n  duplex unit          %u\n", c[6], c[7], c[8]);
+    std::fprintf(out, "  network options      %u %u\n  duplex unit          %u\n", c[6], c[7],
+                 c[8]);
     std::fprintf(out, "  memory (MB)          %u\n", readLe16(c + 9));
     std::fprintf(out, "  controller version   %s\n", quoted(controller).c_str());
     std::fprintf(out, "  engine version       %s\n", quoted(engine).c_str());
@@ -140,8 +145,10 @@ bool parseArgs(int argc, char** argv, Options& o, FILE* err) {
     for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
         std::string a = argv[i];
         if ((a == "--language" || a == "--codepage") && i + 1 < argc) {
-            if (a == "--language") o.language = argv[++i];
-            else o.codePage = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
+            if (a == "--language")
+                o.language = argv[++i];
+            else
+                o.codePage = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         } else if (a == "--help") {
             o.command = "help";
             return true;

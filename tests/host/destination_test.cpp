@@ -72,7 +72,8 @@ TEST(Decode, ZeroByteInsideTheAddressClearsTheRecord) {
         DestinationEntry e;
         decodeDestination(english.rules, *regs.arrays, e, key);
         EXPECT_TRUE(entryIsEmpty(e));
-        for (size_t i = 0; i < shortRecordSize; ++i) ASSERT_EQ(r[i], 0) << "byte " << i;
+        for (size_t i = 0; i < shortRecordSize; ++i)
+            ASSERT_EQ(r[i], 0) << "byte " << i;
         if (key >= 40) {
             EXPECT_EQ(r[rec::directoryLength], 5) << "only the first 116 bytes go";
         }
@@ -151,7 +152,7 @@ TEST(DecodeLong, HostileRecordWithUnknownTypeStaysInsideEveryField) {
         uint8_t addressLength;
         bool decoded;
     } cases[] = {
-        {"every length 255", 255, false},       // the address check catches it
+        {"every length 255", 255, false},        // the address check catches it
         {"valid address, others 255", 64, true}, // everything else must be cut
     };
     for (const Case& c : cases) {
@@ -162,7 +163,8 @@ TEST(DecodeLong, HostileRecordWithUnknownTypeStaysInsideEveryField) {
         for (size_t at : {rec::nameLength, rec::name2Length, rec::directoryLength,
                           rec::userNameLength, rec::passwordLength})
             r[at] = 255;
-        for (int i = 0; i < notificationCount; ++i) r[rec::notifyLength + rec::notifyStride * i] = 255;
+        for (int i = 0; i < notificationCount; ++i)
+            r[rec::notifyLength + rec::notifyStride * i] = 255;
         r[rec::type] = 4;
         r[rec::addressLength] = c.addressLength;
         DestinationEntry e;
@@ -286,12 +288,13 @@ TEST(Encode, LongEntryWithoutTypeBecomesFtp) {
 TEST(Normalise, AllFiftyKeysAreDecodedOnce) {
     Registers regs;
     writeShort(regs.record(0), 0, 3, "a@example.com"); // wrong type
-    writeShort(regs.record(1), 1, typeEmail, "");       // stale key word, no address
+    writeShort(regs.record(1), 1, typeEmail, "");      // stale key word, no address
     writeLe16(regs.record(1), 0x8002);
     normaliseDestinations(english.rules, *regs.arrays);
     EXPECT_EQ(regs.record(0)[rec::type], typeEmail);
     EXPECT_FALSE(isRegistered(*regs.arrays, 1));
-    for (int k = 40; k < 50; ++k) EXPECT_EQ(readLe16(regs.record(k) + rec::port), 21) << k + 1;
+    for (int k = 40; k < 50; ++k)
+        EXPECT_EQ(readLe16(regs.record(k) + rec::port), 21) << k + 1;
 }
 
 } // namespace

@@ -35,7 +35,9 @@ inline Bytes le32(uint32_t v) {
     return b;
 }
 
-inline Bytes textBytes(const char* s) { return Bytes(s, s + std::strlen(s)); }
+inline Bytes textBytes(const char* s) {
+    return Bytes(s, s + std::strlen(s));
+}
 
 // Builds an item list by hand. `length` is what the header claims; `data` is
 // what really follows, so a fixture can lie about its own size.
@@ -57,7 +59,8 @@ struct ItemList {
     }
     // Empty items for register blocks first..last (0-based, inclusive).
     ItemList& emptyRegisters(int first, int last) {
-        for (int k = first; k <= last; ++k) item(firstDialBlockId + static_cast<uint32_t>(k), 0);
+        for (int k = first; k <= last; ++k)
+            item(firstDialBlockId + static_cast<uint32_t>(k), 0);
         return *this;
     }
     void append(const Bytes& b) { bytes.insert(bytes.end(), b.begin(), b.end()); }
@@ -72,8 +75,8 @@ constexpr uint32_t settingIds[settingBlockCount] = {
     0x10414, 0x10416, 0x10418, 0x10522, 0x10523, 0x10524, 0x10435, 0x10436, 0x10437,
     0x10438, 0x10439, 0x10313, 0x1031C, 0x20600};
 constexpr uint8_t settingWidths[settingBlockCount] = {
-    1, 4, 4, 4, 1, 4, 1, 66, 4, 1, 4, 1, 1, 22, 66, 66, 4, 4, 1, 22, 1,
-    4, 1, 66, 34, 66, 4, 4, 66, 34, 1, 1, 4, 4, 4, 4, 1, 1, 1, 1, 4};
+    1, 4, 4,  4,  1,  4, 1, 66, 4,  1, 4, 1, 1, 22, 66, 66, 4, 4, 1, 22, 1,
+    4, 1, 66, 34, 66, 4, 4, 66, 34, 1, 1, 4, 4, 4,  4,  1,  1, 1, 1, 4};
 
 inline uint32_t blockIdAt(int k) {
     return k < dialBlockCount ? firstDialBlockId + static_cast<uint32_t>(k)
@@ -83,7 +86,8 @@ inline uint32_t blockIdAt(int k) {
 // A recognisable value for settings block k, `width` bytes long.
 inline Bytes settingValue(int k, size_t width) {
     Bytes v(width);
-    for (size_t i = 0; i < width; ++i) v[i] = static_cast<uint8_t>(0x20 + (k * 7 + i) % 90);
+    for (size_t i = 0; i < width; ++i)
+        v[i] = static_cast<uint8_t>(0x20 + (k * 7 + i) % 90);
     return v;
 }
 
@@ -99,7 +103,8 @@ inline ItemList downloadReply() {
 
 inline Bytes configPattern() {
     Bytes c(configRecordSize);
-    for (size_t i = 0; i < c.size(); ++i) c[i] = static_cast<uint8_t>(0xC0 ^ i);
+    for (size_t i = 0; i < c.size(); ++i)
+        c[i] = static_cast<uint8_t>(0xC0 ^ i);
     return c;
 }
 
@@ -167,14 +172,16 @@ inline Bytes readFileBytes(const std::filesystem::path& path) {
 
 inline void writeFileBytes(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // A private scratch directory, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zotwell-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zotwell-test-XXXXXX").string();
         if (!mkdtemp(&pattern[0])) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
@@ -194,7 +201,7 @@ public:
         return names;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -202,5 +209,6 @@ private:
 struct Rules {
     std::unique_ptr<CodePage> codePage;
     TextRules rules;
-    Rules(const char* language, unsigned cp) : codePage(openCodePage(cp)), rules{language, codePage.get()} {}
+    Rules(const char* language, unsigned cp)
+        : codePage(openCodePage(cp)), rules{language, codePage.get()} {}
 };

@@ -276,7 +276,8 @@ struct FaultCase {
 
 std::vector<FaultCase> faultCases() {
     std::vector<FaultCase> cases;
-    cases.push_back({"header truncated", ItemList().item(0x12050, 0).raw({0x51, 0x20, 0x01, 0x00, 0x74}).bytes,
+    cases.push_back({"header truncated",
+                     ItemList().item(0x12050, 0).raw({0x51, 0x20, 0x01, 0x00, 0x74}).bytes,
                      MergeStatus::ItemTruncated});
     cases.push_back({"only part of a header", Bytes{0x50, 0x20, 0x01}, MergeStatus::ItemTruncated});
     cases.push_back({"data runs past the end", ItemList().item(0x12050, 116, Bytes(50, 0x41)).bytes,
@@ -287,7 +288,8 @@ std::vector<FaultCase> faultCases() {
     cases.push_back({"known item longer than its block",
                      ItemList().item(0x12050, Bytes(blockDataSize + 1, 0x41)).bytes,
                      MergeStatus::ItemTooLong});
-    cases.push_back({"no closing item", ItemList().emptyRegisters(0, 10).bytes, MergeStatus::Unclosed});
+    cases.push_back(
+        {"no closing item", ItemList().emptyRegisters(0, 10).bytes, MergeStatus::Unclosed});
     cases.push_back({"empty list", Bytes{}, MergeStatus::Unclosed});
     return cases;
 }
@@ -362,7 +364,9 @@ TEST(MergeFile, TotalLengthDecidesWhereTheListEnds) {
 
 TEST(MergeFile, ClosingItemNotPresentReturnsWithoutDeciding) {
     ItemList list;
-    list.emptyRegisters(0, 49).item(0x20600, lengthNotPresent).raw(ItemList().item(configItemId, 0).bytes);
+    list.emptyRegisters(0, 49)
+        .item(0x20600, lengthNotPresent)
+        .raw(ItemList().item(configItemId, 0).bytes);
     for (uint8_t start : {uint8_t{0}, uint8_t{1}}) {
         SCOPED_TRACE(int(start));
         auto doc = makeDocument();
@@ -381,8 +385,11 @@ TEST(MergeDial, OnlyRegisterBlocksChange) {
     auto before = std::make_unique<MachineImage>(doc->image);
 
     ItemList file;
-    file.item(0x12050, Bytes(shortRecordSize, 0x61)).emptyRegisters(1, 48).item(0x12081, Bytes(longRecordSize, 0x62));
-    for (int k = 0; k < settingBlockCount; ++k) file.item(settingIds[k], Bytes(settingWidths[k], 0xFF));
+    file.item(0x12050, Bytes(shortRecordSize, 0x61))
+        .emptyRegisters(1, 48)
+        .item(0x12081, Bytes(longRecordSize, 0x62));
+    for (int k = 0; k < settingBlockCount; ++k)
+        file.item(settingIds[k], Bytes(settingWidths[k], 0xFF));
 
     MergeResult r = mergeDialItems(doc->image, file.bytes.data(), file.bytes.size());
     EXPECT_TRUE(r.ok());

@@ -28,8 +28,12 @@ std::unique_ptr<Document> newDoc() {
     return doc;
 }
 
-Bytes newFile() { return fileOf(*newDoc()); }
-Bytes fullFile() { return fileOf(*makeDownloadedDocument(english.rules)); }
+Bytes newFile() {
+    return fileOf(*newDoc());
+}
+Bytes fullFile() {
+    return fileOf(*makeDownloadedDocument(english.rules));
+}
 
 // Patches a little-endian 32-bit field of a file image.
 Bytes with32(Bytes file, size_t at, uint32_t value) {
@@ -170,7 +174,8 @@ TEST(Signature, CheckSignature) {
     for (const Case& c : cases) {
         Bytes sig(signatureSize, 0);
         std::memcpy(sig.data(), c.signature, std::strlen(c.signature));
-        EXPECT_EQ(checkSignature(reinterpret_cast<const char*>(sig.data())), c.accepted) << c.signature;
+        EXPECT_EQ(checkSignature(reinterpret_cast<const char*>(sig.data())), c.accepted)
+            << c.signature;
     }
 }
 
@@ -196,7 +201,8 @@ std::vector<Refusal> refusals() {
     std::vector<Refusal> r;
     r.push_back({"empty file", {}, FileStatus::Empty});
     r.push_back({"two bytes", textBytes("QE"), FileStatus::NotSettingsFile});
-    r.push_back({"no QEB", withSignature(full, "QEDCODE001|ZOT|TAROVENQEBNS|ALL"), FileStatus::NotSettingsFile});
+    r.push_back({"no QEB", withSignature(full, "QEDCODE001|ZOT|TAROVENQEBNS|ALL"),
+                 FileStatus::NotSettingsFile});
     r.push_back({"sibling's signature", withSignature(full, "QEBCODE001|KOD|TAROVENQEBNS|ALL"),
                  FileStatus::BadSignature});
     r.push_back({"five-field signature", withSignature(full, "QEBCODE001|ZOT|TAROVENQEBNS|ALL|2"),
@@ -205,19 +211,23 @@ std::vector<Refusal> refusals() {
                  FileStatus::BadSignature});
     r.push_back({"cut inside the header", cut(full, full.size() - 75), FileStatus::BadHeader});
     r.push_back({"header code wrong", with32(full, signatureSize, 0x103), FileStatus::BadHeader});
-    r.push_back({"body length far past the file", withBodyLength(full, 0x7FFFFFFF), FileStatus::BadHeader});
+    r.push_back(
+        {"body length far past the file", withBodyLength(full, 0x7FFFFFFF), FileStatus::BadHeader});
     r.push_back({"register-only, 4 bytes missing", cut(registersOnly, 4), FileStatus::BadItems});
     r.push_back({"full, 2 bytes of the configuration missing", cut(full, 2), FileStatus::BadItems});
     r.push_back({"full, cut in the item list", cut(full, 2000), FileStatus::BadItems});
     r.push_back({"register-only, last item's data missing", cut(registerOnlyFileEndingInData(), 1),
                  FileStatus::BadItems});
     r.push_back({"item runs past the body",
-                 with32(registersOnly, fileHeaderSize + 49 * itemHeaderSize + 4, 116), FileStatus::BadItems});
-    r.push_back({"item longer than its block",
-                 with32(full, fileHeaderSize + 4, 2000), FileStatus::BadItems});
-    r.push_back({"list ends before block 49", withBodyLength(cut(registersOnly, 8), 392), FileStatus::BadItems});
+                 with32(registersOnly, fileHeaderSize + 49 * itemHeaderSize + 4, 116),
+                 FileStatus::BadItems});
+    r.push_back({"item longer than its block", with32(full, fileHeaderSize + 4, 2000),
+                 FileStatus::BadItems});
+    r.push_back({"list ends before block 49", withBodyLength(cut(registersOnly, 8), 392),
+                 FileStatus::BadItems});
     r.push_back({"configuration item missing",
-                 withBodyLength(cut(full, configItemSize), fullBody - configItemSize), FileStatus::BadConfigItem});
+                 withBodyLength(cut(full, configItemSize), fullBody - configItemSize),
+                 FileStatus::BadConfigItem});
     {
         Bytes longer = with32(full, full.size() - configItemSize + 4, configRecordSize + 1);
         longer.push_back(0);
@@ -225,7 +235,8 @@ std::vector<Refusal> refusals() {
                      FileStatus::BadConfigItem});
     }
     r.push_back({"configuration item with another identifier",
-                 with32(full, full.size() - configItemSize, uploadTrailerId), FileStatus::BadConfigItem});
+                 with32(full, full.size() - configItemSize, uploadTrailerId),
+                 FileStatus::BadConfigItem});
     return r;
 }
 
@@ -355,7 +366,8 @@ TEST(Save, UnwritablePathFailsAndLeavesNothingBehind) {
 TEST(Save, ReplacesAnExistingFileWholeAndLeavesNoTemporaryFiles) {
     TempDir dir;
     const std::string path = dir.file("doc.DAT");
-    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str()),
+              FileStatus::Ok);
     const Bytes replacement = newFile();
     ASSERT_EQ(saveSettingsFile(*newDoc(), path.c_str()), FileStatus::Ok);
     EXPECT_EQ(readFileBytes(path), replacement);

@@ -7,10 +7,10 @@
 namespace {
 
 // Japanese text in CP932 bytes.
-const std::string kanaA = "\x82\xA0";   // HIRAGANA LETTER A, U+3042
-const std::string kanaI = "\x82\xA2";   // HIRAGANA LETTER I, U+3044
-const std::string alpha = "\x83\x9F";   // GREEK CAPITAL ALPHA: a CP932 character the machine lacks
-const std::string halfKa = "\xB6";      // HALFWIDTH KATAKANA KA, U+FF76
+const std::string kanaA = "\x82\xA0"; // HIRAGANA LETTER A, U+3042
+const std::string kanaI = "\x82\xA2"; // HIRAGANA LETTER I, U+3044
+const std::string alpha = "\x83\x9F"; // GREEK CAPITAL ALPHA: a CP932 character the machine lacks
+const std::string halfKa = "\xB6";    // HALFWIDTH KATAKANA KA, U+FF76
 
 // Code pages are opened once per language and code page for the whole run.
 Rules& rulesFor(const char* language, unsigned cp) {
@@ -167,7 +167,8 @@ TEST(Filters, NameTextByLanguage) {
         {"KOREAN", 949, "ab\xB0\xA1", FilterResult::Cut, 2, "ab"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.language << " CP" << c.cp << " case \"" << c.applied << "\"");
+        SCOPED_TRACE(testing::Message()
+                     << c.language << " CP" << c.cp << " case \"" << c.applied << "\"");
         Rules& rules = rulesFor(c.language, c.cp);
         FilterResult r = filterNameText(rules.rules, c.text);
         EXPECT_EQ(r.kind, c.kind);
@@ -187,11 +188,11 @@ TEST(Predicates, IsValidEmail) {
         const char* text;
         bool valid;
     } cases[] = {
-        {"user@example.com", true}, {"a@b.c", true},          {"@.", true},
-        {"user@example", false},    {"user.example.com", false}, {"a@b@c.com", false},
-        {"", false},
+        {"user@example.com", true},  {"a@b.c", true},      {"@.", true}, {"user@example", false},
+        {"user.example.com", false}, {"a@b@c.com", false}, {"", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(isValidEmail(c.text), c.valid) << '"' << c.text << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(isValidEmail(c.text), c.valid) << '"' << c.text << '"';
     EXPECT_FALSE(isValidEmail(nullptr));
 }
 
@@ -199,7 +200,7 @@ TEST(Predicates, UsesSingleName) {
     struct Case {
         const char* language;
         int single;
-    } cases[] = {{"ENGLISH", 1}, {"GERMAN", 1},   {"KOREAN", 0},
+    } cases[] = {{"ENGLISH", 1},  {"GERMAN", 1},   {"KOREAN", 0},
                  {"JAPANESE", 0}, {"TCHINESE", 0}, {"SCHINESE", 0}};
     for (const Case& c : cases) {
         TextRules rules{c.language, nullptr};
@@ -212,9 +213,12 @@ TEST(Predicates, CheckIntegerText) {
         const char* text;
         IntegerCheck::Kind kind;
     } cases[] = {
-        {"", IntegerCheck::Empty},       {"0", IntegerCheck::OutOfRange},
-        {"1", IntegerCheck::Ok},         {"65535", IntegerCheck::Ok},
-        {"65536", IntegerCheck::OutOfRange}, {"-1", IntegerCheck::OutOfRange},
+        {"", IntegerCheck::Empty},
+        {"0", IntegerCheck::OutOfRange},
+        {"1", IntegerCheck::Ok},
+        {"65535", IntegerCheck::Ok},
+        {"65536", IntegerCheck::OutOfRange},
+        {"-1", IntegerCheck::OutOfRange},
         {"99999999999999999999999", IntegerCheck::OutOfRange},
     };
     for (const Case& c : cases)
@@ -258,7 +262,8 @@ TEST(Name2, JapaneseNameRoundTrips) {
     const std::string name = "\x83\x41\x83\x43\x83\x45" + kanaA + kanaI; // アイウあい
     Bytes stored = toStored(rules, name);
     ASSERT_EQ(stored.size(), 10u);
-    EXPECT_NE(Bytes(stored.begin(), stored.begin() + 2), Bytes({0x83, 0x41})) << "stored in machine codes";
+    EXPECT_NE(Bytes(stored.begin(), stored.begin() + 2), Bytes({0x83, 0x41}))
+        << "stored in machine codes";
     EXPECT_EQ(toDisplay(rules, stored), name);
 }
 
@@ -315,11 +320,20 @@ TEST(NameCheck, ByLanguage) {
         {"JAPANESE", 932, "A" + alpha + "B", "AB", true},
         {"JAPANESE", 932, "abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnopqrst", false},
         // 21 bytes: the tenth kana is cut by the 20-byte limit, the padding still fits.
-        {"JAPANESE", 932, "a" + std::string() + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA +
-                              kanaA + kanaA,
+        {"JAPANESE", 932,
+         "a" + std::string() + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA +
+             kanaA + kanaA,
          "a " + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA + kanaA, true},
-        {"SCHINESE", 936, "\xB0\xA1" "a", "\xB0\xA1" "a", false},
-        {"SCHINESE", 936, "\xA8\xC0" "a", "a", true},
+        {"SCHINESE", 936,
+         "\xB0\xA1"
+         "a",
+         "\xB0\xA1"
+         "a",
+         false},
+        {"SCHINESE", 936,
+         "\xA8\xC0"
+         "a",
+         "a", true},
         {"SCHINESE", 936, "\xA8\xA6", "\xA8\xA6", false},
         {"SCHINESE", 936, "\x81\x40", "", true}, // GBK extension lead byte
         {"TCHINESE", 950, "\xF9\xF9", "\xA2\xA4", false},

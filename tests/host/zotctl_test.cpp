@@ -14,7 +14,8 @@ std::string slurp(FILE* f) {
     std::rewind(f);
     char buf[4096];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        s.append(buf, n);
     std::fclose(f);
     return s;
 }
@@ -23,13 +24,16 @@ struct Outcome {
     int code;
     std::string out;
     std::string err;
-    size_t errLines() const { return static_cast<size_t>(std::count(err.begin(), err.end(), '\n')); }
+    size_t errLines() const {
+        return static_cast<size_t>(std::count(err.begin(), err.end(), '\n'));
+    }
 };
 
 Outcome zotctl(std::vector<std::string> args) {
     args.insert(args.begin(), "zotctl");
     std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(&a[0]);
+    for (std::string& a : args)
+        argv.push_back(&a[0]);
     argv.push_back(nullptr);
     FILE* out = std::tmpfile();
     FILE* err = std::tmpfile();
@@ -69,12 +73,13 @@ TEST(Zotctl, NewWritesAFileThatChecksAndShowsAsRegisterOnly) {
 TEST(Zotctl, ShowPrintsAFullDocumentsKeysSettingsAndConfiguration) {
     TempDir dir;
     const std::string path = dir.file("full.DAT");
-    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str()),
+              FileStatus::Ok);
     Outcome shown = zotctl({"show", path});
     EXPECT_EQ(shown.code, exitOk) << shown.err;
-    for (const char* part : {"kind: full", "sales@example.com", "041  FTP", "050  SMB", "port=21 proxy=0", "port=2121 proxy=1",
-                             "No.10=\"n10@example.com\"", "adminNumber", "12345678", "ntpServer",
-                             "configuration:"})
+    for (const char* part : {"kind: full", "sales@example.com", "041  FTP", "050  SMB",
+                             "port=21 proxy=0", "port=2121 proxy=1", "No.10=\"n10@example.com\"",
+                             "adminNumber", "12345678", "ntpServer", "configuration:"})
         EXPECT_TRUE(contains(shown.out, part)) << part;
 }
 
@@ -88,10 +93,8 @@ TEST(Zotctl, RefusedFilesExitOneWithOneLineOnStderr) {
     struct Case {
         std::vector<std::string> args;
     } cases[] = {
-        {{"check", dir.file("truncated.DAT")}},
-        {{"show", dir.file("truncated.DAT")}},
-        {{"check", dir.file("garbage.DAT")}},
-        {{"check", dir.file("missing.DAT")}},
+        {{"check", dir.file("truncated.DAT")}},   {{"show", dir.file("truncated.DAT")}},
+        {{"check", dir.file("garbage.DAT")}},     {{"check", dir.file("missing.DAT")}},
         {{"new", dir.file("no-such-dir/x.DAT")}},
     };
     for (const Case& c : cases) {
@@ -118,7 +121,8 @@ TEST(Zotctl, UsageErrorsExitTwo) {
     };
     for (const Case& c : cases) {
         std::string line;
-        for (const std::string& a : c.args) line += a + " ";
+        for (const std::string& a : c.args)
+            line += a + " ";
         SCOPED_TRACE(line);
         Outcome r = zotctl(c.args);
         EXPECT_EQ(r.code, exitUsage);

@@ -58,7 +58,8 @@ TEST_F(ExeResources, DefaultTemplateOpensAsEmptyRegisterOnlyDocument) {
     initImage(doc->image);
     ASSERT_EQ(newDocument(*doc, static_cast<const uint8_t*>(bytes), size), FileStatus::Ok);
     EXPECT_EQ(doc->dialRegistersOnly, 1);
-    for (int k = 0; k < dialBlockCount; ++k) EXPECT_EQ(doc->image.blocks[k].blockLength, 0u);
+    for (int k = 0; k < dialBlockCount; ++k)
+        EXPECT_EQ(doc->image.blocks[k].blockLength, 0u);
 }
 
 TEST(WindowsFiles, SaveReplacesTheFileAndReopens) {
