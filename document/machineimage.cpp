@@ -134,14 +134,38 @@ MergeResult walkFileItems(MachineImage* image, const uint8_t* items, size_t tota
 
 } // namespace
 
-int blockIndex(uint32_t id, int first, int last) {
-    int k = -1;
-    if (id >= firstDialBlockId && id <= lastDialBlockId) {
-        k = static_cast<int>(id - firstDialBlockId); // register identifiers are consecutive
-    } else {
-        for (int i = 0; i < settingBlockCount && k < 0; ++i)
-            if (settingBlocks[i].id == id) k = dialBlockCount + i;
+namespace {
+
+// Settings identifiers lie in a narrow band (plus the closing item), so a small
+// table finds their block without a search; every item of every merge asks.
+constexpr uint32_t settingIdBase = 0x10300;
+constexpr uint32_t settingIdSpan = 0x230;
+
+struct SettingIdTable {
+    int8_t block[settingIdSpan];
+    SettingIdTable() {
+        for (int8_t& b : block) b = -1;
+        for (int i = 0; i < settingBlockCount; ++i)
+            if (settingBlocks[i].id >= settingIdBase &&
+                settingBlocks[i].id < settingIdBase + settingIdSpan)
+                block[settingBlocks[i].id - settingIdBase] = static_cast<int8_t>(i);
     }
+};
+
+int settingBlockOf(uint32_t id) {
+    static const SettingIdTable table;
+    if (id == endBlockId) return blockCount - 1;
+    if (id < settingIdBase || id >= settingIdBase + settingIdSpan) return -1;
+    int i = table.block[id - settingIdBase];
+    return i < 0 ? -1 : dialBlockCount + i;
+}
+
+} // namespace
+
+int blockIndex(uint32_t id, int first, int last) {
+    int k = id >= firstDialBlockId && id <= lastDialBlockId
+                ? static_cast<int>(id - firstDialBlockId) // register identifiers are consecutive
+                : settingBlockOf(id);
     return k >= first && k < last ? k : -1;
 }
 
@@ -268,7 +292,9 @@ const char* mergeStatusText(MergeStatus status) {
     return "unknown";
 }
 
-MergeResult mergeReplyItems(MachineImage& image, const uint8_t* items, size_t length) {
+namespace {
+
+MergeResult walkReplyItems(MachineImage* image, const uint8_t* items, size_t length) {
     ByteReader reader(items, length);
     for (;;) {
         if (reader.remaining() < itemHeaderSize)
@@ -276,10 +302,20 @@ MergeResult mergeReplyItems(MachineImage& image, const uint8_t* items, size_t le
                     reader.position()};
         uint32_t id = reader.le32();
         uint32_t len = reader.le32();
-        MergeStatus s = mergeOneItem(&image, reader, blockIndex(id, 0, blockCount), len);
+        MergeStatus s = mergeOneItem(image, reader, blockIndex(id, 0, blockCount), len);
         if (s != MergeStatus::Ok) return {s, reader.position()};
         if (id == endBlockId) return {MergeStatus::Ok, reader.position()};
     }
+}
+
+} // namespace
+
+MergeResult mergeReplyItems(MachineImage& image, const uint8_t* items, size_t length) {
+    return walkReplyItems(&image, items, length);
+}
+
+MergeResult checkReplyItems(const uint8_t* items, size_t length) {
+    return walkReplyItems(nullptr, items, length);
 }
 
 MergeResult mergeFileItems(MachineImage& image, const uint8_t* items, size_t totalLength,

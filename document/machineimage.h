@@ -186,6 +186,8 @@ struct MergeResult {
 
 // Download reply: items up to and including endBlockId.
 MergeResult mergeReplyItems(MachineImage& image, const uint8_t* items, size_t length);
+// The same walk without writing: decides whether mergeReplyItems would succeed.
+MergeResult checkReplyItems(const uint8_t* items, size_t length);
 // Settings file body: closed by endBlockId (full document) or by the block-49
 // item ending exactly at totalLength (register-only document).
 MergeResult mergeFileItems(MachineImage& image, const uint8_t* items, size_t totalLength,

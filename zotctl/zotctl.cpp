@@ -3,6 +3,7 @@
 #include "bytes.h"
 #include "codepage.h"
 #include "destination.h"
+#include "link.h"
 #include "settingsfile.h"
 #include "textrules.h"
 
@@ -13,13 +14,22 @@
 namespace {
 
 const char usage[] =
-    "usage: zotctl [--language WORD] [--codepage N] COMMAND FILE\n"
+    "usage: zotctl [--language WORD] [--codepage N] COMMAND [FILE]\n"
     "\n"
     "Commands:\n"
-    "  new FILE     write an empty address-book document (what New and Save write)\n"
-    "  show FILE    print the document: its kind, the 50 keys and, for a full\n"
-    "               document, every machine setting and the configuration record\n"
-    "  check FILE   exit 0 when the program would open FILE, else say why\n"
+    "  new FILE       write an empty address-book document (what New and Save write)\n"
+    "  show FILE      print the document: its kind, the 50 keys and, for a full\n"
+    "                 document, every machine setting and the configuration record\n"
+    "  check FILE     exit 0 when the program would open FILE, else say why\n"
+    "  status         ask the machine whether it is free and print its status\n"
+    "  download FILE  read the machine's configuration record, address book and\n"
+    "                 settings, as Download does, and save them as a full document\n"
+    "  upload FILE    write the document into the machine as Upload does: the\n"
+    "                 address book and, for a full document, the settings\n"
+    "\n"
+    "The machine is the copier on USB (Windows), or the simulated copier when the\n"
+    "environment variable ZOTWELL_SIMULATOR names the file that keeps its memory\n"
+    "(created with sample content on first use).\n"
     "\n"
     "Options:\n"
     "  --language WORD  UI language word for name rules (default ENGLISH)\n"
@@ -29,7 +39,8 @@ const char usage[] =
     "  0  success\n"
     "  1  the file was refused or could not be written\n"
     "  2  bad command line\n"
-    "  3  the machine could not be reached or refused the transfer\n";
+    "  3  the machine could not be reached, is busy, reported a fault, or the\n"
+    "     transfer failed\n";
 
 const char* typeName(uint8_t type) {
     switch (type) {
@@ -157,18 +168,147 @@ bool parseArgs(int argc, char** argv, Options& o, FILE* err) {
             return false;
         }
     }
-    if (argc - i != 2) {
-        std::fprintf(err, "zotctl: expected a command and a file (try --help)\n");
+    const bool takesNoFile = i < argc && std::strcmp(argv[i], "status") == 0;
+    if (takesNoFile ? argc - i != 1 : argc - i != 2) {
+        std::fprintf(err, takesNoFile ? "zotctl: status takes no file (try --help)\n"
+                                      : "zotctl: expected a command and a file (try --help)\n");
         return false;
     }
     o.command = argv[i];
-    o.file = argv[i + 1];
+    if (!takesNoFile) o.file = argv[i + 1];
     return true;
 }
 
 int refuse(FILE* err, const std::string& file, FileStatus status) {
     std::fprintf(err, "zotctl: %s: %s\n", file.c_str(), fileStatusText(status));
     return exitFileRefused;
+}
+
+// ---------------------------------------------------------------- the machine
+
+void say(FILE* err, const LinkText& text) {
+    std::fprintf(err, "zotctl: %s\n", text.english);
+}
+
+// Where the program shows a message box, zotctl prints the same text; the
+// link's owner window is the error stream.
+void printLinkMessage(void* window, const LinkText& text) {
+    say(static_cast<FILE*>(window), text);
+}
+
+bool attach(MachineLink& link, FILE* err) {
+    std::string problem;
+    Transport* transport = defaultTransport(problem);
+    if (!transport) {
+        std::fprintf(err, "zotctl: %s\n", problem.c_str());
+        return false;
+    }
+    initLink(link, transport);
+    fillProductIdList(link.productIdList, productIdString);
+    link.showMessage = printLinkMessage;
+    return true;
+}
+
+// The program's machine-ready check: the status query and its messages.
+bool machineReady(MachineLink& link, FILE* err) {
+    uint8_t status = 0;
+    if (!queryStatus(link, status)) {
+        say(err, textPortError);
+        return false;
+    }
+    if (const LinkText* text = statusMessage(status)) {
+        say(err, *text);
+        return false;
+    }
+    link.lastPollOk = 1;
+    return true;
+}
+
+// Connect as the program does: busy check, ready check, session.
+bool connect(MachineLink& link, FILE* err) {
+    const int machineFree = queryMachineFree(link);
+    closeDevice(link);
+    if (!machineFree) {
+        say(err, textOperating);
+        return false;
+    }
+    if (!machineReady(link, err) || !openSession(link, err)) return false;
+    link.linkOpen = 1;
+    return true;
+}
+
+void disconnect(MachineLink& link, FILE* err) {
+    closeSession(link, err);
+    closeDevice(link);
+}
+
+int registeredKeys(const Document& doc) {
+    int n = 0;
+    for (int k = 0; k < dialBlockCount; ++k)
+        n += isRegistered(doc.registers, k);
+    return n;
+}
+
+int machineStatus(FILE* out, FILE* err) {
+    MachineLink link;
+    if (!attach(link, err)) return exitMachine;
+    const int machineFree = queryMachineFree(link);
+    closeDevice(link);
+    if (!machineFree) {
+        say(err, textOperating);
+        return exitMachine;
+    }
+    uint8_t status = 0;
+    if (!queryStatus(link, status)) {
+        say(err, textPortError);
+        return exitMachine;
+    }
+    const LinkText* text = statusMessage(status);
+    std::fprintf(out, "status %u: %s\n", status,
+                 text                   ? text->english
+                 : status == statusFree ? "ready"
+                                        : "ready (undocumented status)");
+    return text ? exitMachine : exitOk;
+}
+
+int download(Document& doc, const TextRules& rules, const std::string& file, FILE* out, FILE* err) {
+    MachineLink link;
+    if (!attach(link, err) || !connect(link, err)) return exitMachine;
+    const int fetched = fetchDocument(link, doc);
+    disconnect(link, err);
+    if (fetched < 0) {
+        std::fprintf(err, "zotctl: the machine did not send its configuration record\n");
+        return exitMachine;
+    }
+    if (fetched == 0) {
+        say(err, textReadWriteError);
+        return exitMachine;
+    }
+    normaliseDestinations(rules, doc.registers);
+    packImage(doc);
+    FileStatus s = saveSettingsFile(doc, file.c_str());
+    if (s != FileStatus::Ok) return refuse(err, file, s);
+    std::fprintf(out, "downloaded %d registered keys and the machine settings into %s\n",
+                 registeredKeys(doc), file.c_str());
+    return exitOk;
+}
+
+int upload(Document& doc, const std::string& file, FILE* out, FILE* err) {
+    FileStatus s = openSettingsFile(doc, file.c_str());
+    if (s != FileStatus::Ok) return refuse(err, file, s);
+    unpackImage(doc);
+    packImage(doc);
+    MachineLink link;
+    if (!attach(link, err) || !connect(link, err)) return exitMachine;
+    const int sent = uploadImage(link, doc);
+    disconnect(link, err);
+    if (!sent) {
+        std::fprintf(err, "zotctl: the document did not reach the machine\n");
+        return exitMachine;
+    }
+    std::fprintf(out, "uploaded %d registered keys%s from %s\n", registeredKeys(doc),
+                 doc.dialRegistersOnly ? "" : " and the machine settings", file.c_str());
+    return exitOk;
 }
 
 } // namespace
@@ -213,6 +353,9 @@ int runZotctl(int argc, char** argv, FILE* out, FILE* err) {
         }
         return exitOk;
     }
+    if (o.command == "status") return machineStatus(out, err);
+    if (o.command == "download") return download(*doc, rules, o.file, out, err);
+    if (o.command == "upload") return upload(*doc, o.file, out, err);
     std::fprintf(err, "zotctl: unknown command '%s' (try --help)\n", o.command.c_str());
     return exitUsage;
 }
