@@ -4,6 +4,8 @@
 #include "machineimage.h"
 #include "settingsfile.h"
 
+#include "copy_baseline.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -42,16 +44,6 @@ std::vector<uint8_t> fullReply() {
     std::vector<uint8_t> reply(maxItemListSize);
     reply.resize(buildItemList(*image, false, reply.data(), reply.size()));
     return reply;
-}
-
-void copyBytes(benchmark::State& state, size_t size) {
-    std::vector<uint8_t> from(size, 0x5A), to(size);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), size);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
 }
 
 void BM_OpenAndUnpack(benchmark::State& state) {

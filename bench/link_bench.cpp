@@ -7,6 +7,8 @@
 #include "simulator.h"
 #include "textrules.h"
 
+#include "copy_baseline.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -69,16 +71,6 @@ struct Rig {
         return n;
     }
 };
-
-void copyBytes(benchmark::State& state, size_t size) {
-    std::vector<uint8_t> from(size, 0x5A), to(size);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), size);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
-}
 
 void BM_Download(benchmark::State& state) {
     Rig rig(static_cast<int>(state.range(0)));

@@ -89,6 +89,19 @@ enum class Stop { Continue, Closed };
 
 // Reads one item at `reader` into the image. Unknown identifiers (index -1)
 // are skipped by their own length.
+// Reads the next item's header; false, with the result to return, when the
+// list ends there (no bytes left, or too few for a header).
+bool nextItemHeader(ByteReader& reader, uint32_t& id, uint32_t& length, MergeResult& end) {
+    if (reader.remaining() < itemHeaderSize) {
+        end = {reader.remaining() ? MergeStatus::ItemTruncated : MergeStatus::Unclosed,
+               reader.position()};
+        return false;
+    }
+    id = reader.le32();
+    length = reader.le32();
+    return true;
+}
+
 // Unknown identifiers (index -1) are skipped by their own length. Without an
 // image the item is only checked.
 MergeStatus mergeOneItem(MachineImage* image, ByteReader& reader, int index, uint32_t length) {
@@ -110,11 +123,9 @@ MergeResult walkFileItems(MachineImage* image, const uint8_t* items, size_t tota
                           uint8_t& dialRegistersOnly) {
     ByteReader reader(items, totalLength);
     for (;;) {
-        if (reader.remaining() < itemHeaderSize)
-            return {reader.remaining() ? MergeStatus::ItemTruncated : MergeStatus::Unclosed,
-                    reader.position()};
-        uint32_t id = reader.le32();
-        uint32_t len = reader.le32();
+        uint32_t id, len;
+        MergeResult end;
+        if (!nextItemHeader(reader, id, len, end)) return end;
         if (id == endBlockId && len == lengthNotPresent) {
             if (image) image->blocks[blockCount - 1].blockLength = len;
             return {MergeStatus::Ok, reader.position()};
@@ -144,7 +155,8 @@ constexpr uint32_t settingIdSpan = 0x230;
 struct SettingIdTable {
     int8_t block[settingIdSpan];
     SettingIdTable() {
-        for (int8_t& b : block) b = -1;
+        for (int8_t& b : block)
+            b = -1;
         for (int i = 0; i < settingBlockCount; ++i)
             if (settingBlocks[i].id >= settingIdBase &&
                 settingBlocks[i].id < settingIdBase + settingIdSpan)
@@ -297,11 +309,9 @@ namespace {
 MergeResult walkReplyItems(MachineImage* image, const uint8_t* items, size_t length) {
     ByteReader reader(items, length);
     for (;;) {
-        if (reader.remaining() < itemHeaderSize)
-            return {reader.remaining() ? MergeStatus::ItemTruncated : MergeStatus::Unclosed,
-                    reader.position()};
-        uint32_t id = reader.le32();
-        uint32_t len = reader.le32();
+        uint32_t id, len;
+        MergeResult end;
+        if (!nextItemHeader(reader, id, len, end)) return end;
         MergeStatus s = mergeOneItem(image, reader, blockIndex(id, 0, blockCount), len);
         if (s != MergeStatus::Ok) return {s, reader.position()};
         if (id == endBlockId) return {MergeStatus::Ok, reader.position()};
@@ -330,11 +340,9 @@ MergeResult checkFileItems(const uint8_t* items, size_t totalLength, uint8_t& di
 MergeResult mergeDialItems(MachineImage& image, const uint8_t* items, size_t length) {
     ByteReader reader(items, length);
     for (;;) {
-        if (reader.remaining() < itemHeaderSize)
-            return {reader.remaining() ? MergeStatus::ItemTruncated : MergeStatus::Unclosed,
-                    reader.position()};
-        uint32_t id = reader.le32();
-        uint32_t len = reader.le32();
+        uint32_t id, len;
+        MergeResult end;
+        if (!nextItemHeader(reader, id, len, end)) return end;
         int index = blockIndex(id, 0, dialBlockCount);
         // The first foreign item ends the register part; it is skipped, not taken.
         MergeStatus s = mergeOneItem(&image, reader, index, len);
