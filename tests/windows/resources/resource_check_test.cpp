@@ -408,7 +408,7 @@ const Command kCommands[] = {
 const WORD kMenus[] = {IDR_MAIN_MENU, IDR_TREE_MENU, IDR_LIST_MENU};
 const WORD kContextMenus[] = {IDR_TREE_MENU, IDR_LIST_MENU};
 // Dialogs this build must carry; the checks below cover every dialog present.
-const WORD kRequiredDialogs[] = {IDD_STATUS_PANEL, IDD_ABOUT};
+const WORD kRequiredDialogs[] = {IDD_STATUS_PANEL, IDD_ABOUT, IDD_SPEED_DIAL};
 
 bool isCommand(UINT id) {
     for (const Command& c : kCommands)

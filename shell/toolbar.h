@@ -1,0 +1,10 @@
+#pragma once
+// The frame's toolbar: big buttons for the connection, the transfers and the
+// file commands, each with a balloon tooltip.
+#include <windows.h>
+
+HWND CreateMainToolbar(HWND frame);
+void destroyMainToolbar();
+void enableToolbarButton(UINT command, bool enabled);
+// The toolbar's height once it has sized itself to the frame.
+int autoSizeToolbar();
