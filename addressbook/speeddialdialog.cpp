@@ -1,15 +1,15 @@
 // The speed-dial registration dialog (917): creates and edits one key of the
 // address book. It decodes the key into a working entry, keeps that entry up
 // to date as the user types, checks it on OK and only then writes it into the
-// register, the list row and the machine image.
-#include "dialogs.h"
+// register and the machine image; the caller shows the new row.
+#include "speeddialdialog.h"
 
+#include "dialogkit.h"
 #include "messages.h"
 #include "resource.h"
 #include "resourcemodule.h"
 #include "shellstate.h"
 #include "speeddialrules.h"
-#include "views.h"
 
 #include <cstdio>
 #include <string>
@@ -18,7 +18,6 @@ namespace {
 
 // The dialog is modal, so there is one of it at a time.
 struct SpeedDial {
-    HWND list; // the register list whose row the dialog rebuilds
     int key;   // key index 0..49
     bool singleByteNames;
     bool committed;
@@ -31,13 +30,8 @@ struct SpeedDial {
 };
 SpeedDial state;
 
-struct ControlText {
-    int control;
-    UINT text;
-};
-
 // Start texts of the labels and buttons; "(1-65535)" keeps the template's.
-const ControlText startTexts[] = {
+const LabelText startTexts[] = {
     {IDC_REGISTER_GROUP, IDS_REGISTER},
     {IDC_SD_EMAIL_RADIO, IDS_EMAIL_RADIO},
     {IDC_SD_FTP_RADIO, IDS_FTP},
@@ -83,43 +77,19 @@ int radioOfType(uint8_t type) {
     }
 }
 
-std::string controlText(HWND dialog, int control) {
-    HWND window = GetDlgItem(dialog, control);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
-void show(HWND dialog, int control, bool shown) {
-    ShowWindow(GetDlgItem(dialog, control), shown ? SW_SHOW : SW_HIDE);
-}
-
-void enable(HWND dialog, int control, bool enabled) {
-    EnableWindow(GetDlgItem(dialog, control), enabled);
-}
-
-bool isChecked(HWND dialog, int control) {
-    return IsDlgButtonChecked(dialog, control) == BST_CHECKED;
-}
-
-void check(HWND dialog, int control, bool checked) {
-    CheckDlgButton(dialog, control, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
 void enableNotificationEdits(HWND dialog, bool enabled) {
     for (int i = 0; i < notificationCount; ++i)
-        enable(dialog, notificationEdit(i), enabled);
+        enableItem(dialog, notificationEdit(i), enabled);
 }
 
 void enableLogin(HWND dialog, bool enabled) {
-    enable(dialog, IDC_SD_USER_EDIT, enabled);
-    enable(dialog, IDC_SD_PASSWORD_EDIT, enabled);
+    enableItem(dialog, IDC_SD_USER_EDIT, enabled);
+    enableItem(dialog, IDC_SD_PASSWORD_EDIT, enabled);
 }
 
 void showControlsOfType(HWND dialog, uint8_t type) {
     for (int control = IDC_SD_DIRECTORY_LABEL; control <= IDC_SD_PASSWORD_EDIT; ++control)
-        show(dialog, control, shownForType(control, type));
+        showItem(dialog, control, shownForType(control, type));
 }
 
 void fill(HWND dialog, int edit, const char* text) {
@@ -129,7 +99,7 @@ void fill(HWND dialog, int edit, const char* text) {
 }
 
 void showProxyAndPort(HWND dialog) {
-    check(dialog, IDC_SD_PROXY_CHECK, state.workRecord.useProxy != 0);
+    checkItem(dialog, IDC_SD_PROXY_CHECK, state.workRecord.useProxy != 0);
     char port[16];
     std::snprintf(port, sizeof port, "%u", static_cast<unsigned>(state.workRecord.port));
     fill(dialog, IDC_SD_PORT_EDIT, port);
@@ -142,11 +112,6 @@ void setTitle(HWND dialog) {
     SetWindowTextA(dialog, title);
 }
 
-void putStartTexts(HWND dialog) {
-    for (const ControlText& c : startTexts)
-        SetDlgItemTextA(dialog, c.control, loadText(c.text).c_str());
-}
-
 void setLimits(HWND dialog) {
     for (const EditLimit& e : speedDialEdits)
         SendDlgItemMessageA(dialog, e.control, EM_SETLIMITTEXT, e.limit, 0);
@@ -154,9 +119,9 @@ void setLimits(HWND dialog) {
 
 void offerTypesOfKey(HWND dialog) {
     const TypeChoice types = typesForKey(state.key);
-    enable(dialog, IDC_SD_EMAIL_RADIO, types.email);
-    enable(dialog, IDC_SD_FTP_RADIO, types.ftp);
-    enable(dialog, IDC_SD_SMB_RADIO, types.smb);
+    enableItem(dialog, IDC_SD_EMAIL_RADIO, types.email);
+    enableItem(dialog, IDC_SD_FTP_RADIO, types.ftp);
+    enableItem(dialog, IDC_SD_SMB_RADIO, types.smb);
 }
 
 void fillNamesAndAddress(HWND dialog, const DestinationEntry& e) {
@@ -175,19 +140,19 @@ void fillFileServerFields(HWND dialog, const DestinationEntry& e) {
         fill(dialog, notificationEdit(i), e.notifyAddress[i]);
     fill(dialog, IDC_SD_USER_EDIT, e.userName);
     fill(dialog, IDC_SD_PASSWORD_EDIT, e.password);
-    check(dialog, IDC_SD_NOTIFY_CHECK, e.notify != 0);
-    check(dialog, IDC_SD_ANONYMOUS_RADIO, e.accountMode == 1);
-    check(dialog, IDC_SD_PRIVATE_RADIO, e.accountMode != 1);
+    checkItem(dialog, IDC_SD_NOTIFY_CHECK, e.notify != 0);
+    checkItem(dialog, IDC_SD_ANONYMOUS_RADIO, e.accountMode == 1);
+    checkItem(dialog, IDC_SD_PRIVATE_RADIO, e.accountMode != 1);
     enableNotificationEdits(dialog, e.notify != 0);
     enableLogin(dialog, e.accountMode != 1);
 }
 
 void onInitDialog(HWND dialog) {
     setTitle(dialog);
-    putStartTexts(dialog);
+    applyLabels(dialog, startTexts);
     state.singleByteNames = usesSingleByteNames(shell.rules);
-    show(dialog, IDC_SD_NAME2_LABEL, !state.singleByteNames);
-    show(dialog, IDC_SD_NAME2_EDIT, !state.singleByteNames);
+    showItem(dialog, IDC_SD_NAME2_LABEL, !state.singleByteNames);
+    showItem(dialog, IDC_SD_NAME2_EDIT, !state.singleByteNames);
     setLimits(dialog);
     // Decoding gives a free file-server key its defaults (port 21, anonymous)
     // in the stored record too; Cancel's unpack takes them back.
@@ -209,7 +174,7 @@ void onTyped(HWND dialog, int control) {
     if (state.filling) return;
     HWND edit = GetDlgItem(dialog, control);
     const Typed typed = typeIntoEntry(shell.rules, state.singleByteNames, state.workRecord, control,
-                                      controlText(dialog, control));
+                                      itemText(dialog, control));
     if (!typed.putBack()) return;
     // Putting the text back notifies again, so that further refused
     // characters go one at a time; the caret stays where the refused one was.
@@ -229,7 +194,7 @@ void onTypeChosen(HWND dialog, int radio) {
 }
 
 void onNotificationClicked(HWND dialog) {
-    state.workRecord.notify = isChecked(dialog, IDC_SD_NOTIFY_CHECK) ? 1 : 0;
+    state.workRecord.notify = isItemChecked(dialog, IDC_SD_NOTIFY_CHECK) ? 1 : 0;
     enableNotificationEdits(dialog, state.workRecord.notify != 0);
 }
 
@@ -250,22 +215,18 @@ void refuse(HWND dialog, const EntryCheck& found) {
     SendMessageA(field, EM_SETSEL, 0, -1);
 }
 
-// Row, register and image change together, and only here.
+// Register and image change together, and only here.
 void commit(HWND dialog) {
-    const int key = state.key;
-    SendMessageA(state.list, LVM_DELETEITEM, static_cast<WPARAM>(key), 0);
-    encodeDestination(shell.rules, shell.document->registers, key, state.workRecord);
-    InsertEntryRow(state.list, state.workRecord, key);
-    selectListRow(state.list, key);
+    encodeDestination(shell.rules, shell.document->registers, state.key, state.workRecord);
     packImage(*shell.document);
     state.committed = true;
     EndDialog(dialog, 0);
 }
 
 void onOk(HWND dialog) {
-    const std::string name = controlText(dialog, IDC_SD_NAME_EDIT);
+    const std::string name = itemText(dialog, IDC_SD_NAME_EDIT);
     const EntryCheck found =
-        checkEntry(shell.rules, state.workRecord, name, controlText(dialog, IDC_SD_PORT_EDIT));
+        checkEntry(shell.rules, state.workRecord, name, itemText(dialog, IDC_SD_PORT_EDIT));
     // The name check may have taken characters out or moved two-byte ones to
     // even offsets; the edit shows, and the entry keeps, what it left.
     if (found.nameText != name) SetDlgItemTextA(dialog, IDC_SD_NAME_EDIT, found.nameText.c_str());
@@ -296,7 +257,7 @@ void onCommand(HWND dialog, int control, int notification) {
         onTypeChosen(dialog, control);
         return;
     case IDC_SD_PROXY_CHECK:
-        state.workRecord.useProxy = isChecked(dialog, IDC_SD_PROXY_CHECK) ? 1 : 0;
+        state.workRecord.useProxy = isItemChecked(dialog, IDC_SD_PROXY_CHECK) ? 1 : 0;
         return;
     case IDC_SD_NOTIFY_CHECK:
         onNotificationClicked(dialog);
@@ -334,7 +295,6 @@ bool OpenSpeedDialDialog(HWND owner) {
     const int key = shell.currentEntryIndex;
     if (!shell.document || key < 0 || key >= dialBlockCount) return false;
     state = SpeedDial();
-    state.list = owner;
     state.key = key;
     runResourceDialog(owner, IDD_SPEED_DIAL, SpeedDialDlgProc);
     return state.committed;

@@ -194,6 +194,51 @@ void initImage(MachineImage& image) {
         image.blocks[dialBlockCount + k].blockId = settingBlocks[k].id;
 }
 
+namespace {
+
+// The settings of the table that hold text: the Bytes members wider than an
+// IPv4 address.
+const SettingBlock* textBlock(int block) {
+    if (block < dialBlockCount || block >= blockCount) return nullptr;
+    const SettingBlock& b = settingBlocks[block - dialBlockCount];
+    return b.kind == ValueKind::Bytes && b.width > 4 ? &b : nullptr;
+}
+
+} // namespace
+
+size_t textSettingLimit(int block) {
+    const SettingBlock* b = textBlock(block);
+    return b ? static_cast<size_t>(b->width) - 2 : 0;
+}
+
+int setTextSetting(Document& doc, int block, const char* text, size_t length) {
+    const SettingBlock* b = textBlock(block);
+    if (!b) return -1;
+    uint8_t* field = member(doc.settings.image, *b);
+    const size_t limit = static_cast<size_t>(b->width) - 2;
+    size_t n = 0;
+    while (n < length && n < limit && text[n])
+        ++n;
+    std::memset(field, 0, b->width);
+    std::memcpy(field, text, n);
+    doc.image.blocks[block].blockLength = static_cast<uint32_t>(n);
+    return static_cast<int>(n);
+}
+
+size_t textSetting(const Document& doc, int block, char* out, size_t capacity) {
+    if (capacity == 0) return 0;
+    out[0] = '\0';
+    const SettingBlock* b = textBlock(block);
+    if (!b) return 0;
+    const uint8_t* field = reinterpret_cast<const uint8_t*>(&doc.settings.image) + b->memberOffset;
+    size_t n = 0;
+    while (n < b->width && n + 1 < capacity && field[n])
+        ++n;
+    std::memcpy(out, field, n);
+    out[n] = '\0';
+    return n;
+}
+
 int unpackImage(Document& doc) {
     RegisterArrays& r = doc.registers;
     std::memset(&r, 0, sizeof r);

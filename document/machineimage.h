@@ -114,13 +114,14 @@ struct UtilitySettings {
     uint8_t duplexPriority, outputBindingPosition, originalBindingPosition, outerErase;
     uint8_t mixedOriginal, copyPriority, outputPriority, fourInOneOrder, crisscross;
     uint8_t originalDirection, bookSeparation, stamp, pageFormat, dateTimeFormat;
-    uint8_t faxDensity, faxQuality, defaultTxMode, faxHeader, confirmFaxNumber;
+    uint8_t faxDensityLevel, faxQuality, defaultTxMode, faxHeader, confirmFaxNumber;
     uint8_t memoryRx;
     uint16_t memoryRxOnTime, memoryRxOffTime;
     uint8_t memoryRxTimeFlags, reductionRx, rxPrintMode, rxMode, forwardMode;
     uint8_t trayEnable[5], rxFooter, callTransfer, callTransferTime, closedNetwork, ringCount;
     uint8_t activityReport, reservationReport, txResultReport, rxResultReport;
     uint8_t scanResolution, scanFormat, scanCoding, scanColor;
+    uint8_t paperSizeRegion; // 1 or 5 choose the inch paper sizes; nothing sets it yet
 };
 
 struct SettingsRecord {
@@ -151,6 +152,21 @@ struct Document {
     uint8_t importPending;            // next unpack leaves the settings record alone
     uint8_t uploadCode;               // byte 1 of the next upload trailer
 };
+
+// Text settings: zero-terminated text in a member two bytes wider than the
+// longest text, whose block's blockLength holds the text's length. The setter
+// stores at most that longest text (shorter when `length` says so, or at the
+// first zero byte), terminates it and sets the block's length at once.
+// `block` is the image block (50..90) of a text setting. Returns the length
+// stored, or -1 for a block that holds no text.
+int setTextSetting(Document& doc, int block, const char* text, size_t length);
+// The stored text, at most capacity - 1 bytes, always terminated; returns its length.
+size_t textSetting(const Document& doc, int block, char* out, size_t capacity);
+// The longest text a text setting takes (its member's width less two), 0 for
+// a block that holds no text.
+size_t textSettingLimit(int block);
+// The image block of the machine name, which the tree's root shows.
+constexpr int machineNameBlock = 63;
 
 // Block index for an identifier among blocks [first, last), or -1.
 int blockIndex(uint32_t id, int first = 0, int last = blockCount);

@@ -5,6 +5,7 @@
 #include "documentcommands.h"
 #include "editcommands.h"
 #include "machinecommands.h"
+#include "settingssheets.h"
 #include "resource.h"
 #include "shellstate.h"
 #include "statusbar.h"
@@ -33,20 +34,20 @@ void utilitySettingCommand(HWND frame, UINT) {
             SendMessageA(frame, WM_COMMAND, IDM_SHOW_ONE_TOUCH, 0);
         selectTreeRoot(shell.tree);
     }
-    OpenUtilitySettingSheet(frame);
+    OpenUtilitySheet(frame);
 }
 
 void printCommand(HWND frame, UINT) {
     OpenPrintDialog(frame);
 }
 void adminCommand(HWND frame, UINT) {
-    OpenAdminManagementDialog(frame);
+    AdminManagementPrompt(frame);
 }
 void counterCommand(HWND frame, UINT) {
-    OpenCounterDialog(frame);
+    CounterDialog(frame);
 }
 void configurationCommand(HWND frame, UINT) {
-    OpenMachineStatusDialog(frame);
+    MachineStatusDialog(frame);
 }
 void exportCommand(HWND frame, UINT) {
     ExportAddressBook(frame);

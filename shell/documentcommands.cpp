@@ -59,10 +59,6 @@ bool documentUntitled() {
     return std::strcmp(shell.titleFileName, shell.currentFilePath) == 0;
 }
 
-void markDocumentChanged() {
-    if (shell.viewState.documentOpen) shell.documentDirty = true;
-}
-
 void reloadViews(HWND frame, bool captionFromPath) {
     selectTreeRoot(shell.tree);
     if (shell.viewState.documentOpen) {
@@ -147,6 +143,7 @@ void openCommand(HWND frame, UINT) {
     copyPath(shell.currentFilePath, path);
     shell.viewState.documentOpen = 1;
     unpackImage(*shell.document);
+    takePaperSizeRegion();
     RefreshUiState(shell.viewState);
     normaliseKeys();
     reloadViews(frame, true);

@@ -17,7 +17,6 @@ bool saveDocumentAs(HWND frame);
 // saves on Yes. False when the caller must stop: Cancel, or a Save that was
 // cancelled or failed.
 bool settleUnsavedChanges(HWND frame);
-void markDocumentChanged();
 // The document has no file yet ("NewFile.Dat").
 bool documentUntitled();
 // After a load: the root selected, the tree and list enabled, the root named

@@ -23,6 +23,7 @@ bool fetchFromMachine(HWND frame) {
     if (fetched == 0) ShowMessage(frame, IDS_ERR_MACHINE_DATA, MB_OK);
     if (fetched == 1) {
         shell.viewState.documentOpen = 1;
+        takePaperSizeRegion();
         if (shell.repackAfterDownload) {
             packImage(*shell.document);
             unpackImage(*shell.document);

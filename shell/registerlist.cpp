@@ -2,7 +2,7 @@
 // included. The row the user works on is shell.currentEntryIndex.
 #include "views.h"
 
-#include "dialogs.h"
+#include "speeddialdialog.h"
 #include "documentcommands.h"
 #include "mainwindow.h"
 #include "resource.h"
@@ -186,6 +186,24 @@ void ShowListMenu(HWND list, POINT screenPoint) {
     DestroyMenu(menu);
 }
 
+void rebuildEntryRow(HWND list, int index) {
+    DestinationEntry entry;
+    decodeDestination(shell.rules, shell.document->registers, entry, index);
+    SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    InsertEntryRow(list, entry, index);
+    selectListRow(list, index);
+}
+
+namespace {
+
+void editEntry(HWND list) {
+    if (!OpenSpeedDialDialog(list)) return;
+    rebuildEntryRow(list, shell.currentEntryIndex);
+    markDocumentChanged();
+}
+
+} // namespace
+
 void RegisterNewEntry(HWND, HWND list) {
     shell.currentEntryIndex = noEntry;
     if (!shell.document) return;
@@ -194,13 +212,13 @@ void RegisterNewEntry(HWND, HWND list) {
     for (int key = 0; key < dialBlockCount; ++key) {
         if (destinationRecord(shell.document->registers, key)[0] != 0) continue;
         shell.currentEntryIndex = key;
-        if (OpenSpeedDialDialog(list)) markDocumentChanged();
+        editEntry(list);
         return;
     }
 }
 
 void EditCurrentEntry(HWND, HWND list) {
     shell.currentEntryIndex = focusedRow(list);
-    if (shell.currentEntryIndex >= 0 && OpenSpeedDialDialog(list)) markDocumentChanged();
+    if (shell.currentEntryIndex >= 0) editEntry(list);
     SetFocus(list);
 }

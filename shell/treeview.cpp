@@ -26,19 +26,6 @@ HTREEITEM insertNode(HWND tree, HTREEITEM parent, const char* text, int image, i
         SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-// The machine name as the settings hold it: zero-terminated text in its block.
-void machineName(char (&text)[textCapacity]) {
-    text[0] = '\0';
-    if (!shell.document) return;
-    const uint8_t* stored = shell.document->settings.image.senderName;
-    const size_t capacity = sizeof shell.document->settings.image.senderName;
-    size_t length = 0;
-    while (length < capacity && stored[length])
-        ++length;
-    std::memcpy(text, stored, length);
-    text[length] = '\0';
-}
-
 bool nodeKind(HWND tree, HTREEITEM item, ViewKind& kind) {
     TVITEMA data = {};
     data.mask = TVIF_PARAM | TVIF_HANDLE;
@@ -115,16 +102,6 @@ void FillTree(HWND tree) {
                viewSpeedDial, false);
     SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
     EnableWindow(tree, shell.viewState.documentOpen != 0);
-}
-
-void setTreeRootText(HWND tree) {
-    char name[textCapacity];
-    machineName(name);
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT | TVIF_HANDLE;
-    item.hItem = TreeView_GetRoot(tree);
-    item.pszText = name;
-    if (item.hItem) SendMessageA(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void selectTreeRoot(HWND tree) {

@@ -122,3 +122,7 @@ int clampSplitter(int pointerX, int width) {
     if (width - x < splitterMargin) x = width - splitterMargin;
     return x;
 }
+
+uint32_t inchPaperSizesFor(uint8_t paperSizeRegion) {
+    return paperSizeRegion == 1 || paperSizeRegion == 5 ? 1 : 0;
+}

@@ -78,3 +78,7 @@ bool splitterMoveIgnored(int splitterX, int pointerX, int width);
 // Where the splitter goes for a pointer position: at least splitterMargin from
 // the left, and from the right as long as the window is wide enough for both.
 int clampSplitter(int pointerX, int width);
+
+// The setting pages offer inch paper sizes (1) for the paper-size regions 1
+// and 5, metric sizes (0) for every other.
+uint32_t inchPaperSizesFor(uint8_t paperSizeRegion);

@@ -11,8 +11,6 @@
 // Tree.
 HWND CreateTree(HINSTANCE module, HWND frame, HIMAGELIST imageList);
 void FillTree(HWND tree);
-// The root shows the machine name of the machine settings, exactly as stored.
-void setTreeRootText(HWND tree);
 void selectTreeRoot(HWND tree);
 // Selects the child of the root at `position` (0 the first, 2 the third);
 // nothing when the tree has no such node.
@@ -26,6 +24,8 @@ void FillSpeedDialList(HWND list);
 // The row of one key, built from its decoded entry, at the row of its index.
 void InsertEntryRow(HWND list, const DestinationEntry& entry, int index);
 void selectListRow(HWND list, int index);
+// Shows the row of one key as its register now holds it.
+void rebuildEntryRow(HWND list, int index);
 // The address column of a row; empty for a free key.
 std::string rowAddressText(HWND list, int row);
 LRESULT OnRegisterListNotify(HWND frame, NMHDR* notification);

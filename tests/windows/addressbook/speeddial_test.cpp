@@ -5,7 +5,7 @@
 #include "harness.h"
 
 #include "destination.h"
-#include "dialogs.h"
+#include "speeddialdialog.h"
 #include "resource.h"
 #include "settingsfile.h"
 #include "shellstate.h"

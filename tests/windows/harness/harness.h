@@ -123,6 +123,11 @@ class FrameTest : public ::testing::Test {
     std::string folder;
 };
 
+// Runs `open`, and inside the modal dialog (or property sheet) it opens runs
+// `step` once the dialog is active. A step may itself open a dialog with a
+// nested call. False when no dialog appeared.
+bool runWithDialog(const std::function<void()>& open, const std::function<void(HWND)>& step);
+
 // A zero-filled document with an empty image.
 std::unique_ptr<Document> emptyDocument();
 // The sample machine's full document: settings, configuration and keys

@@ -45,6 +45,7 @@ struct Shell {
     bool sessionOpen;      // Connect opened a session that nobody has closed yet
     uint8_t machineClass;  // 2 = A3, 1 = A4
     uint8_t productFamily; // 1 = ZOD family
+    uint32_t inchPaperSizes; // the pages offer inch paper sizes; set by Open and Download
 
     // Views.
     ViewState viewState;
@@ -71,3 +72,14 @@ void copyText(char* to, size_t capacity, const char* from);
 
 // Back to the state of a program that has just started.
 void resetShell();
+
+// After a successful Open or Download: whether the pages offer inch sizes.
+void takePaperSizeRegion();
+
+// Edits of an open document wait for a save: closing, New and Open ask first.
+void markDocumentChanged();
+
+// The machine name of the machine settings, exactly as stored.
+void machineName(char (&text)[textCapacity]);
+// The tree's root shows the machine name.
+void setTreeRootText(HWND tree);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <vector>
 
 FrameTest* FrameTest::current;
 
@@ -73,33 +74,61 @@ void CALLBACK lookAtMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     EndMenu();
 }
 
-// --- modal dialogs: a CBT hook sees the dialog activate, a thread timer then
-// runs the step inside its modal loop, and a watchdog ends a dialog nobody
-// closed.
-const std::function<void(HWND)>* dialogStep;
-HWND dialogSeen;
-UINT_PTR watchdog;
+// --- modal dialogs: a CBT hook sees each new dialog activate, a thread timer
+// then runs its step inside its modal loop, and a watchdog ends a dialog
+// nobody closed. A step may open a further dialog (a sub-dialog of a page):
+// the innermost waiting step takes the next dialog that appears.
+struct DialogLevel {
+    const std::function<void(HWND)>* step;
+    HWND seen;
+    UINT_PTR watchdog;
+};
+std::vector<DialogLevel> dialogLevels;
+
+DialogLevel* waitingLevel() {
+    for (auto level = dialogLevels.rbegin(); level != dialogLevels.rend(); ++level)
+        if (!level->seen) return &*level;
+    return nullptr;
+}
 
 void CALLBACK runStep(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    if (IsWindow(dialogSeen)) (*dialogStep)(dialogSeen);
+    for (auto level = dialogLevels.rbegin(); level != dialogLevels.rend(); ++level) {
+        if (level->seen && level->step) {
+            const std::function<void(HWND)>* step = level->step;
+            level->step = nullptr; // each step runs once
+            if (IsWindow(level->seen)) (*step)(level->seen);
+            return;
+        }
+    }
 }
 
 void CALLBACK endForgottenDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    watchdog = 0;
-    if (!IsWindow(dialogSeen)) return;
-    ADD_FAILURE() << "the dialog was left open";
-    EndDialog(dialogSeen, 0);
+    for (DialogLevel& level : dialogLevels) {
+        if (level.watchdog != timer) continue;
+        level.watchdog = 0;
+        if (!level.seen || !IsWindow(level.seen)) return;
+        ADD_FAILURE() << "the dialog was left open";
+        // A property sheet ends by its Cancel; a plain dialog by EndDialog.
+        if (SendMessageA(level.seen, PSM_GETCURRENTPAGEHWND, 0, 0))
+            PropSheet_PressButton(level.seen, PSBTN_CANCEL);
+        else
+            EndDialog(level.seen, 0);
+    }
 }
 
 LRESULT CALLBACK watchActivation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && !dialogSeen) {
+    if (code == HCBT_ACTIVATE) {
         HWND window = reinterpret_cast<HWND>(wParam);
         char name[16] = "";
         GetClassNameA(window, name, sizeof name);
-        if (std::strcmp(name, "#32770") == 0) {
-            dialogSeen = window;
+        bool known = false;
+        for (const DialogLevel& level : dialogLevels)
+            known = known || level.seen == window;
+        DialogLevel* level = waitingLevel();
+        if (std::strcmp(name, "#32770") == 0 && !known && level) {
+            level->seen = window;
             SetTimer(nullptr, 0, 0, runStep);
         }
     }
@@ -294,18 +323,27 @@ MenuSeen FrameTest::rightClickTreeNode(int node) {
 
 bool FrameTest::withDialog(const std::function<void()>& open,
                            const std::function<void(HWND)>& step) {
-    dialogStep = &step;
-    dialogSeen = nullptr;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, watchActivation, nullptr, GetCurrentThreadId());
-    watchdog = SetTimer(nullptr, 0, 5000, endForgottenDialog);
+    return runWithDialog(open, step);
+}
+
+bool runWithDialog(const std::function<void()>& open, const std::function<void(HWND)>& step) {
+    const bool outermost = dialogLevels.empty();
+    static HHOOK hook;
+    if (outermost) hook = SetWindowsHookExA(WH_CBT, watchActivation, nullptr, GetCurrentThreadId());
+    dialogLevels.push_back(DialogLevel{&step, nullptr, 0});
+    const size_t depth = dialogLevels.size();
+    dialogLevels.back().watchdog = SetTimer(nullptr, 0, 10000, endForgottenDialog);
     open();
-    if (watchdog) KillTimer(nullptr, watchdog);
-    UnhookWindowsHookEx(hook);
-    const bool seen = dialogSeen != nullptr;
-    dialogSeen = nullptr;
-    dialogStep = nullptr;
-    pump();
-    return seen;
+    DialogLevel level = dialogLevels[depth - 1];
+    if (level.watchdog) KillTimer(nullptr, level.watchdog);
+    dialogLevels.resize(depth - 1);
+    if (outermost) UnhookWindowsHookEx(hook);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) break;
+        TranslateFrameMessage(message);
+    }
+    return level.seen != nullptr;
 }
 
 std::string FrameTest::caption() const {

@@ -1,5 +1,5 @@
 // The Windows side of the document's file operations.
-#include "../document/fileio.h"
+#include "fileio.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The Windows side of the code-page interface: the process's ANSI code page.
-#include "../document/codepage.h"
+#include "codepage.h"
 
 #include <windows.h>
 

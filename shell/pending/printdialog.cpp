@@ -1,4 +1,0 @@
-// Printing is not built yet: Print shows nothing and changes nothing.
-#include "../dialogs.h"
-
-void OpenPrintDialog(HWND) {}
