@@ -360,6 +360,10 @@
 #define IDC_SCAN_BW_RADIO 702
 #define IDC_SCAN_GRAY_RADIO 703
 #define IDC_SCAN_COLOR_RADIO 704
+#define IDC_SCAN_RESOLUTION_GROUP 6040
+#define IDC_SCAN_FORMAT_GROUP 6041
+#define IDC_SCAN_CODING_GROUP 6042
+#define IDC_SCAN_COLOR_GROUP 6043
 
 // Report Setting page
 #define IDD_REPORT_SETTING 733
@@ -411,6 +415,18 @@
 #define IDC_NET_AUTO_TIME_DISABLE_RADIO 904
 #define IDC_NET_AUTO_TIME_ENABLE_RADIO 905
 #define IDC_NET_PORT_EDIT 977
+// Labels the program names itself: each stands beside the control whose
+// number follows it, and is disabled with it.
+#define IDC_NET_IP_LABEL 639
+#define IDC_NET_SUBNET_LABEL 641
+#define IDC_NET_GATEWAY_LABEL 643
+#define IDC_NET_DNS_SERVER_LABEL 648
+#define IDC_NET_TCPIP_GROUP 6000
+#define IDC_NET_DNS_GROUP 6001
+#define IDC_NET_PORT_LABEL 6002
+#define IDC_NET_AUTO_TIME_GROUP 6003
+#define IDC_NET_NTP_SERVER_LABEL 6004
+#define IDC_NET_NTP_PORT_LABEL 6005
 
 // Controls that both E-Mail Setting pages carry, in the same role
 #define IDC_MAIL_PORT_EDIT 610
@@ -431,6 +447,14 @@
 #define IDC_EM1_SMTP_AUTH_CHECK IDC_SD_SMB_RADIO
 #define IDC_EM1_SMTP_USER_EDIT IDC_SD_NAME_EDIT
 #define IDC_EM1_SMTP_PASSWORD_EDIT IDC_SD_NAME2_EDIT
+#define IDC_EM1_SENDER_LABEL 6010
+#define IDC_EM1_ADDRESS_LABEL 6011
+#define IDC_EM1_SMTP_SERVER_LABEL 6012
+#define IDC_EM1_SMTP_PORT_LABEL 6013
+#define IDC_EM1_SMTP_TIMEOUT_TITLE 6014
+#define IDC_EM1_SUBJECT_LABEL 6015
+#define IDC_EM1_SMTP_USER_LABEL 6016
+#define IDC_EM1_SMTP_PASSWORD_LABEL 6017
 
 // E-Mail Setting(2) page
 #define IDD_EMAIL_SETTING2 620
@@ -438,6 +462,11 @@
 #define IDC_EM2_POP3_ACCOUNT_EDIT 624
 #define IDC_EM2_POP3_PASSWORD_EDIT 626
 #define IDC_EM2_POP3_TIMEOUT_SLIDER 628
+#define IDC_EM2_POP3_SERVER_LABEL 6020
+#define IDC_EM2_POP3_ACCOUNT_LABEL 6021
+#define IDC_EM2_POP3_PASSWORD_LABEL 6022
+#define IDC_EM2_POP3_PORT_LABEL 6023
+#define IDC_EM2_POP3_TIMEOUT_TITLE 6024
 
 // User Setting page
 #define IDD_USER_SETTING 881
@@ -446,6 +475,8 @@
 #define IDC_US_DAYLIGHT_SLIDER 898
 #define IDC_US_DAYLIGHT_LABEL 899
 #define IDC_US_WEB_LANGUAGE_LIST 980
+#define IDC_US_TIME_ZONE_LABEL 6030
+#define IDC_US_WEB_LANGUAGE_LABEL 6031
 
 // FTP && SMB Configuration page
 #define IDD_FTP_SMB 961
@@ -471,6 +502,12 @@
 #define IDC_MST_CONTROLLER_TEXT 857
 #define IDC_MST_ENGINE_TEXT 858
 #define IDC_MST_SERIAL_TEXT 901
+#define IDC_MST_BYPASS_LABEL 6050
+#define IDC_MST_MEMORY_LABEL 6051
+#define IDC_MST_MEMORY_UNIT 6052
+#define IDC_MST_CONTROLLER_LABEL 6053
+#define IDC_MST_ENGINE_LABEL 6054
+#define IDC_MST_SERIAL_LABEL 6055
 
 // Counter dialog: six labels and the six counters beside them
 #define IDD_COUNTER 868
@@ -826,6 +863,91 @@
 #define IDS_COUNTER_PC 3237
 #define IDS_COUNTER_FAX_TX 3238
 #define IDS_COUNTER_MAIL_TX 3239
+
+// ---------------------------------------------------------------------------
+// Strings of the program's own, above the numbers of the original table:
+// labels of the settings pages and dialogs and the units of their sliders.
+
+#define IDS_UNIT_MIN 6000
+#define IDS_UNIT_SEC 6001
+
+// Network Setting
+#define IDS_NET_TCPIP 6010
+#define IDS_NET_AUTO 6011
+#define IDS_NET_SPECIFY 6012
+#define IDS_NET_IP_ADDRESS 6013
+#define IDS_NET_SUBNET_MASK 6014
+#define IDS_NET_GATEWAY 6015
+#define IDS_NET_DNS 6016
+#define IDS_NET_DNS_ADDRESS 6017
+#define IDS_NET_SNMP 6018
+#define IDS_NET_LPD 6019
+#define IDS_NET_PORT 6020
+#define IDS_NET_AUTO_TIME 6021
+#define IDS_NET_NTP_SERVER 6022
+#define IDS_NET_NTP_PORT 6023
+#define IDS_NET_DNS_DISABLE 6024
+#define IDS_NET_DNS_ENABLE 6025
+#define IDS_NET_TIME_DISABLE 6026
+#define IDS_NET_TIME_ENABLE 6027
+
+// E-Mail Setting(1) and (2)
+#define IDS_EM_SENDER 6030
+#define IDS_EM_ADDRESS 6031
+#define IDS_EM_SMTP_SERVER 6032
+#define IDS_EM_SMTP_PORT 6033
+#define IDS_EM_SMTP_TIMEOUT 6034
+#define IDS_EM_TEXT_INSERT 6035
+#define IDS_EM_SUBJECT 6036
+#define IDS_EM_POP_BEFORE_SMTP 6037
+#define IDS_EM_SMTP_AUTH 6038
+#define IDS_EM_SMTP_USER 6039
+#define IDS_EM_SMTP_PASSWORD 6040
+#define IDS_EM_POP3_SERVER 6041
+#define IDS_EM_POP3_PORT 6042
+#define IDS_EM_POP3_TIMEOUT 6043
+#define IDS_EM_POP3_ACCOUNT 6044
+#define IDS_EM_POP3_PASSWORD 6045
+
+// User Setting
+#define IDS_US_TIME_ZONE 6050
+#define IDS_US_DAYLIGHT 6051
+#define IDS_US_WEB_LANGUAGE 6052
+
+// Scan Setting
+#define IDS_SCAN_RESOLUTION 6060
+#define IDS_SCAN_FORMAT 6061
+#define IDS_SCAN_CODING 6062
+#define IDS_SCAN_COLOR 6063
+#define IDS_SCAN_150DPI 6064
+#define IDS_SCAN_300DPI 6065
+#define IDS_SCAN_600DPI 6066
+#define IDS_SCAN_TIFF 6067
+#define IDS_SCAN_PDF 6068
+#define IDS_SCAN_JPEG 6069
+#define IDS_SCAN_MH 6070
+#define IDS_SCAN_MR 6071
+#define IDS_SCAN_MMR 6072
+#define IDS_SCAN_BW 6073
+#define IDS_SCAN_GRAY 6074
+#define IDS_SCAN_COLOR_MODE 6075
+
+// Administrator dialogs
+#define IDS_AM_SLEEP_SHIFT 6080
+#define IDS_AM_PRINTER_OWNER 6081
+#define IDS_AM_CHANGE_NUMBER 6082
+#define IDS_ADMIN_NUMBER_LABEL 6083
+#define IDS_CAN_CURRENT 6084
+#define IDS_CAN_NEW 6085
+#define IDS_CAN_CONFIRM 6086
+#define IDS_WRONG_PASSWORD 6087
+#define IDS_BAD_NEW_PASSWORD 6088
+#define IDS_MST_BYPASS 6089
+#define IDS_MST_MEMORY 6090
+#define IDS_MST_MBYTES 6091
+#define IDS_MST_CONTROLLER 6092
+#define IDS_MST_ENGINE 6093
+#define IDS_MST_SERIAL 6094
 
 // ---------------------------------------------------------------------------
 // Ranges of strings that fill one list, first and last inclusive

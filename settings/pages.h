@@ -1,0 +1,14 @@
+#pragma once
+// The pages of the two machine-settings sheets, one file each.
+#include "settingspage.h"
+
+// "Utility Setting"
+extern const SettingsPage scanSettingPage;
+
+// "Administrator Mode"
+extern const SettingsPage administratorModePage;
+extern const SettingsPage networkSettingPage;
+extern const SettingsPage emailSetting1Page;
+extern const SettingsPage emailSetting2Page;
+extern const SettingsPage userSettingPage;
+extern const SettingsPage ftpSmbPage;
