@@ -200,6 +200,8 @@ void FrameTest::TearDown() {
     if (IsWindow(frame)) DestroyWindow(frame);
     pump();
     FinishZotwell();
+    // The next test of this process registers the frame's class again.
+    UnregisterClassA(mainClassName, GetModuleHandleA(nullptr));
     setMessageAnswerHook(nullptr);
     setFileDialogHook(nullptr);
     current = nullptr;

@@ -88,9 +88,11 @@ void SheetDriver::apply() const {
 }
 void SheetDriver::ok() const {
     PropSheet_PressButton(window, PSBTN_OK);
+    ended = true;
 }
 void SheetDriver::cancel() const {
     PropSheet_PressButton(window, PSBTN_CANCEL);
+    ended = true;
 }
 bool SheetDriver::applyEnabled() const {
     return IsWindowEnabled(GetDlgItem(window, applyButton)) != 0;
@@ -168,8 +170,17 @@ std::string SheetDriver::address(int id) const {
     return shown;
 }
 
+namespace {
+// A test program running beside this one may have taken the foreground;
+// coming back, a dialog gives the focus back to the control that had it.
+HWND focusIn(HWND sheet) {
+    if (GetForegroundWindow() != sheet) SetForegroundWindow(sheet);
+    return GetFocus();
+}
+} // namespace
+
 int SheetDriver::focusedId() const {
-    HWND focus = GetFocus();
+    HWND focus = focusIn(window);
     // An octet edit's parent is the address control.
     while (focus && GetParent(focus) != page())
         focus = GetParent(focus);
@@ -177,7 +188,7 @@ int SheetDriver::focusedId() const {
 }
 
 int SheetDriver::focusedOctet(int id) const {
-    HWND focus = GetFocus();
+    HWND focus = focusIn(window);
     for (int i = 0; i < 4; ++i)
         if (focus && octetEdit(item(id), i) == focus) return i;
     return -1;
