@@ -27,6 +27,17 @@ struct SavedLength {
 SavedLength savedLengths[sheetPageCount][maxSavedBlocks];
 size_t savedCount[sheetPageCount];
 
+// Sent to a page to focus a refused control once the sheet has finished the
+// notice that refused: the sheet may move the focus on its way out of it.
+constexpr UINT refocusMessage = WM_APP + 1;
+
+void focusRefused(HWND page, int control, int octet) {
+    if (octet >= 0)
+        SendDlgItemMessageA(page, control, IPM_SETFOCUS, static_cast<WPARAM>(octet), 0);
+    else
+        focusAndSelect(page, control);
+}
+
 const SettingsPage* pageOf(HWND page) {
     return reinterpret_cast<const SettingsPage*>(GetWindowLongPtrA(page, DWLP_USER));
 }
@@ -195,7 +206,8 @@ void onInitDialog(HWND page, const PROPSHEETPAGEA& sheetPage) {
     const SettingsPage& p = *reinterpret_cast<const SettingsPage*>(sheetPage.lParam);
     SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(&p));
     applyLabels(page, p.labels, p.labelCount);
-    unpackImage(settingsDocument());
+    // The sheet read the image when it opened; reading it again here would
+    // drop what the user changed on the pages shown before this one.
     saveBlockLengths(p);
     sheetState.filling = true;
     for (size_t i = 0; i < p.fieldCount; ++i)
@@ -407,10 +419,8 @@ void refuseAt(HWND page, int control, int octet) {
         if (index >= 0) PropSheet_SetCurSel(sheet, nullptr, index);
         sheetState.leaveGuard[p->id] = 0;
     }
-    if (octet >= 0)
-        SendDlgItemMessageA(page, control, IPM_SETFOCUS, static_cast<WPARAM>(octet), 0);
-    else
-        focusAndSelect(page, control);
+    focusRefused(page, control, octet);
+    PostMessageA(page, refocusMessage, static_cast<WPARAM>(control), octet);
 }
 
 bool checkRangeField(HWND page, int control, long low, long high, UINT rangeMessage) {
@@ -508,6 +518,9 @@ INT_PTR CALLBACK SettingsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_HSCROLL:
         onScroll(page, LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return TRUE;
+    case refocusMessage:
+        focusRefused(page, static_cast<int>(wParam), static_cast<int>(lParam));
         return TRUE;
     case WM_NOTIFY:
         SetWindowLongPtrA(page, DWLP_MSGRESULT,

@@ -64,6 +64,9 @@ template <size_t N> void runSheet(HWND owner, UINT caption, const PageRow (&rows
     if (!shell.document) return;
     // Flags a cancelled sheet left behind must not keep OK from closing this one.
     std::memset(&sheetState, 0, sizeof sheetState);
+    // Every page starts from the image; pages shown later share the edits of
+    // the pages before them.
+    unpackImage(*shell.document);
     HPROPSHEETPAGE pages[maxPages];
     UINT count = 0;
     for (const PageRow& row : rows) {

@@ -66,6 +66,7 @@ int SheetDriver::currentTab() const {
 bool SheetDriver::selectTab(int index) const {
     const HWND before = page();
     PropSheet_SetCurSel(window, nullptr, index);
+    settle();
     return page() != before || currentTab() == index;
 }
 
@@ -83,8 +84,22 @@ std::string SheetDriver::caption() const {
     return text;
 }
 
+void SheetDriver::settle() const {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (message.message == WM_TIMER) continue; // the harness's own steps
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
 void SheetDriver::apply() const {
     PropSheet_PressButton(window, PSBTN_APPLYNOW);
+    settle();
 }
 void SheetDriver::ok() const {
     PropSheet_PressButton(window, PSBTN_OK);

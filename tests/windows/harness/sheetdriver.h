@@ -23,6 +23,9 @@ struct SheetDriver {
     bool selectTab(const std::string& title) const;
     std::string caption() const;
 
+    // Lets the sheet finish what a press or a click started (messages it posted).
+    void settle() const;
+
     // The buttons of the sheet.
     void apply() const;
     void ok() const;
