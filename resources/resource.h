@@ -949,6 +949,16 @@
 #define IDS_MST_ENGINE 6093
 #define IDS_MST_SERIAL 6094
 
+// Labels and messages of the Machine Setting, Paper Source and Copy Setting
+// pages and their dialogs (6100-6299)
+
+// Labels and messages of the FAX TX, FAX RX and Report Setting pages, the
+// Select Tray and Forward Location dialogs (6300-6499)
+
+// Printing and the CSV export (6500-6599)
+
+// Messages of the document and the link (6600-6649)
+
 // ---------------------------------------------------------------------------
 // Ranges of strings that fill one list, first and last inclusive
 
