@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "resourcemodule.h"
+#include "version.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ void onInitDialog(HWND dialog) {
     SetWindowTextA(dialog, loadText(IDS_ABOUT).c_str());
     SetDlgItemTextA(dialog, IDC_ABOUT_MODEL, "Model 80KV-2ux");
     SetDlgItemTextA(dialog, IDC_ABOUT_PRODUCT, "Zotwell Utility");
-    SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, "1.00");
+    SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, ZOTWELL_VERSION_SHORT);
     SetDlgItemTextA(dialog, IDC_ABOUT_NOTE, "");
 }
 
