@@ -21,14 +21,15 @@ using Strings = std::vector<std::string>;
 void writeOtherFile(const std::string& path) {
     std::unique_ptr<Document> doc = emptyDocument();
     const std::vector<uint8_t> blank = makeDefaultTemplate();
-    ASSERT_EQ(newDocument(*doc, blank.data(), blank.size()), FileStatus::Ok);
+    ASSERT_EQ(newDocument(*doc, blank.data(), blank.size(), programSignature().c_str()),
+              FileStatus::Ok);
     DestinationEntry entry = {};
     entry.type = typeEmail;
     std::strcpy(entry.name, "Imported");
     std::strcpy(entry.address, "imported@example.com");
     ASSERT_EQ(encodeDestination(TextRules{"ENGLISH", nullptr}, doc->registers, 0, entry), 1);
     packImage(*doc);
-    ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), programSignature().c_str()), FileStatus::Ok);
 }
 
 const char noSuchFolder[] = "Z:\\no\\such\\folder\\x.DAT";
@@ -46,7 +47,7 @@ TEST_F(Documents, NewOpensTheEmptyTemplateUntitled) {
     ASSERT_TRUE(closingAsks());
     EXPECT_EQ(shown.back().text, "Is Change NewFile.Dat Saved ?");
     EXPECT_EQ(shown.back().caption, "Zotwell - ZOT");
-    EXPECT_EQ(shown.back().buttons & MB_TYPEMASK, static_cast<UINT>(MB_YESNOCANCEL));
+    EXPECT_EQ(shown.back().buttons, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
 }
 
 TEST_F(Documents, SavingANewDocumentAsksForANameOnce) {
@@ -105,7 +106,7 @@ TEST_F(Documents, ClosingAChangedDocumentWithANameSavesItInPlace) {
     EXPECT_TRUE(closed());
     EXPECT_EQ(fileDialogs.size(), 1u) << "no dialog: the file has a name";
     std::unique_ptr<Document> saved = emptyDocument();
-    ASSERT_EQ(openSettingsFile(*saved, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(*saved, path.c_str(), programSignature().c_str()), FileStatus::Ok);
     unpackImage(*saved);
     EXPECT_FALSE(isRegistered(saved->registers, 0));
     EXPECT_TRUE(isRegistered(saved->registers, 1));
@@ -159,12 +160,13 @@ TEST_P(RefusedFile, IsNotImported) {
 }
 
 const char kodSignature[] = "QEBCODE001|KOD|TAROVENQEBNS|ALL";
+const char zotSignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
 INSTANTIATE_TEST_SUITE_P(
     Files, RefusedFile,
     ::testing::Values(BadFile{"Missing", nullptr, 0}, BadFile{"Empty", "", 0},
                       BadFile{"Text", "just some text, no settings", 27},
                       BadFile{"SiblingVariant", kodSignature, sizeof kodSignature},
-                      BadFile{"SignatureOnly", programSignature, sizeof programSignature}),
+                      BadFile{"SignatureOnly", zotSignature, sizeof zotSignature}),
     [](const ::testing::TestParamInfo<BadFile>& f) { return f.param.name; });
 
 TEST_F(Documents, CancelledFileDialogsChangeNothing) {
