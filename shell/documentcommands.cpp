@@ -28,7 +28,9 @@ void copyPath(char (&to)[MAX_PATH], const char* from) {
 void setCaptionFromPath(HWND frame) {
     const char* path = shell.currentFilePath;
     const char* name = path;
-    for (const char* p = path; *p; ++p)
+    // Step by characters, not bytes: in a double-byte code page the second
+    // byte of a character can have the value of '\\'.
+    for (const char* p = path; *p; p = CharNextA(p))
         if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
     copyText(shell.titleFileName, titleCapacity, name);
     setFrameCaption(frame);

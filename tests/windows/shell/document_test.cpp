@@ -97,6 +97,30 @@ TEST_F(Documents, OpenReadsTheFileAndTakesItsName) {
     EXPECT_FALSE(closingAsks());
 }
 
+// Run from a copy of the tests with the Japanese library beside it, under code
+// page 932, where the second byte of a double-byte character may be 0x5C.
+using JapaneseDocuments = FrameTest;
+
+TEST_F(JapaneseDocuments, TheCaptionNamesAFileWhoseCharactersEndInABackslashByte) {
+    ASSERT_EQ(GetACP(), 932u) << "ctest runs this with LC_ALL and LOCPATH";
+    const std::string opened = "\x95\x5C"
+                               "a.DAT"; // "表a.DAT"
+    const std::string path = scratch(opened.c_str());
+    writeSampleFile(path);
+    picks.push_back(path);
+    command(IDM_OPEN);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(caption(), "Zotwell - ZOT - " + opened);
+
+    const std::string savedAs = "\x83\x5C\x83\x74\x83\x67"
+                                ".DAT"; // "ソフト.DAT"
+    picks.push_back(scratch(savedAs.c_str()));
+    command(IDM_SAVE_AS);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(caption(), "Zotwell - ZOT - " + savedAs);
+    EXPECT_TRUE(fileExists(scratch(savedAs.c_str())));
+}
+
 TEST_F(Documents, ClosingAChangedDocumentWithANameSavesItInPlace) {
     const std::string path = openSample();
     showSpeedDial();
@@ -187,7 +211,14 @@ TEST_F(Documents, AFailedSaveSaysSoAndKeepsTheMark) {
     picks = {noSuchFolder, noSuchFolder};
     command(IDM_SAVE_AS);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find(noSuchFolder), std::string::npos) << shown[0].text;
+    // The string table's text with the path, then the system's reason.
+    const std::string& said = shown[0].text;
+    const size_t lineEnd = said.find('\n');
+    EXPECT_EQ(said.substr(0, lineEnd),
+              std::string("The file ") + noSuchFolder + " could not be saved.");
+    ASSERT_NE(lineEnd, std::string::npos) << said;
+    EXPECT_GT(said.size(), lineEnd + 1) << "the reason is not empty";
+    EXPECT_EQ(shown[0].buttons, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_EQ(shown[0].caption, "Zotwell - ZOT");
     EXPECT_EQ(caption(), "Zotwell - ZOT - NewFile.Dat");
     command(IDM_SAVE);
