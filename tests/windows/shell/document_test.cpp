@@ -34,6 +34,19 @@ void writeOtherFile(const std::string& path) {
 
 const char noSuchFolder[] = "Z:\\no\\such\\folder\\x.DAT";
 
+// The signature of the test library that the OtherSignature tests run with.
+const char librarySignature[] = "QEBCODE001|ZOT|TAROVEN|AL";
+
+// The sample file at `path` with its signature replaced.
+void writeSampleSignedAs(const std::string& path, const char* signature) {
+    writeSampleFile(path);
+    std::string bytes = readWholeFile(path);
+    ASSERT_GE(bytes.size(), signatureSize);
+    bytes.replace(0, signatureSize, std::string(signatureSize, '\0'));
+    bytes.replace(0, std::strlen(signature), signature);
+    writeWholeFile(path, bytes);
+}
+
 using Documents = FrameTest;
 
 TEST_F(Documents, NewOpensTheEmptyTemplateUntitled) {
@@ -95,6 +108,63 @@ TEST_F(Documents, OpenReadsTheFileAndTakesItsName) {
     EXPECT_EQ(cell(0, 1), "Sales");
     EXPECT_EQ(cell(1, 2), "accounts@example.com");
     EXPECT_FALSE(closingAsks());
+}
+
+// The program's English signature asks more of each field than the test
+// library's: a file signed by that library is not one of the program's.
+TEST_F(Documents, AFileWhoseSignatureFieldsFallShortOfTheProgramsIsRefused) {
+    const std::string path = scratch("short.DAT");
+    writeSampleSignedAs(path, librarySignature);
+    picks.push_back(path);
+    command(IDM_OPEN);
+    EXPECT_EQ(texts(), Strings{says::badFile});
+    EXPECT_EQ(caption(), "Zotwell - ZOT - NewFile.Dat");
+}
+
+// Run from a copy of the tests with a library beside it whose string 3580 is
+// librarySignature: the program writes and compares that text.
+using OtherSignature = FrameTest;
+
+TEST_F(OtherSignature, FilesAreWrittenAndComparedWithTheLibrarysSignature) {
+    ASSERT_EQ(programSignature(), librarySignature) << "ctest runs this beside the library";
+    command(IDM_NEW);
+    EXPECT_TRUE(shown.empty()) << "the template's \"ZOD\" fields begin with the library's";
+    const std::string saved = scratch("new.DAT");
+    picks.push_back(saved);
+    command(IDM_SAVE_AS);
+    command(IDM_SAVE); // so that the Opens below do not ask
+    EXPECT_TRUE(shown.empty());
+    const std::string bytes = readWholeFile(saved);
+    ASSERT_GE(bytes.size(), signatureSize);
+    EXPECT_EQ(std::string(bytes.c_str()), librarySignature);
+    EXPECT_EQ(bytes.substr(0, signatureSize).find_first_not_of('\0', std::strlen(librarySignature)),
+              std::string::npos);
+
+    struct Case {
+        const char* file;
+        const char* signature;
+        bool opens;
+    } cases[] = {
+        {"own.DAT", librarySignature, true},
+        // The English program's fields begin with the library's.
+        {"english.DAT", "QEBCODE001|ZOT|TAROVENQEBNS|ALL", true},
+        {"short.DAT", "QEBCODE001|ZOT|TAROVE|AL", false},
+    };
+    std::string open = "new.DAT";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        shown.clear();
+        const std::string path = scratch(c.file);
+        writeSampleSignedAs(path, c.signature);
+        picks.push_back(path);
+        command(IDM_OPEN);
+        EXPECT_EQ(texts(), c.opens ? Strings{} : Strings{says::badFile});
+        if (c.opens) open = c.file;
+        EXPECT_EQ(caption(), "Zotwell - ZOT - " + open) << "a refused file leaves the open one";
+        if (c.opens) {
+            EXPECT_EQ(treeRootText(), "Copier 2nd floor");
+        }
+    }
 }
 
 // Run from a copy of the tests with the Japanese library beside it, under code
