@@ -18,7 +18,7 @@ namespace {
 
 // The dialog is modal, so there is one of it at a time.
 struct SpeedDial {
-    int key;   // key index 0..49
+    int key; // key index 0..49
     bool singleByteNames;
     bool committed;
     // Set while the dialog itself fills edits: the notices that filling
@@ -207,9 +207,9 @@ void onAccountChosen(HWND dialog, int radio) {
 
 void refuse(HWND dialog, const EntryCheck& found) {
     if (found.kind == EntryCheck::PortOutOfRange)
-        ShowMessage(dialog, found.message, MB_OK, lowestPort, highestPort);
+        ShowPlainMessage(dialog, found.message, lowestPort, highestPort);
     else
-        ShowMessage(dialog, found.message, MB_OK);
+        ShowPlainMessage(dialog, found.message);
     HWND field = GetDlgItem(dialog, found.control);
     SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
     SendMessageA(field, EM_SETSEL, 0, -1);

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr char benchSignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
+
 // A full document with every key registered and every block at its size.
 std::unique_ptr<Document> fullDocument() {
     auto doc = std::make_unique<Document>();
@@ -49,10 +51,10 @@ std::vector<uint8_t> fullReply() {
 void BM_OpenAndUnpack(benchmark::State& state) {
     auto source = fullDocument();
     std::vector<uint8_t> file;
-    buildSettingsFile(*source, file);
+    buildSettingsFile(*source, file, benchSignature);
     auto doc = std::make_unique<Document>(*source);
     for (auto _ : state) {
-        if (loadSettingsBytes(*doc, file.data(), file.size()) != FileStatus::Ok)
+        if (loadSettingsBytes(*doc, file.data(), file.size(), benchSignature) != FileStatus::Ok)
             state.SkipWithError("load failed");
         unpackImage(*doc);
         benchmark::DoNotOptimize(doc.get());
@@ -65,7 +67,7 @@ void BM_PackAndBuildFile(benchmark::State& state) {
     std::vector<uint8_t> file;
     for (auto _ : state) {
         packImage(*doc);
-        buildSettingsFile(*doc, file);
+        buildSettingsFile(*doc, file, benchSignature);
         benchmark::DoNotOptimize(file.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.size()));
@@ -74,7 +76,7 @@ void BM_PackAndBuildFile(benchmark::State& state) {
 void BM_CopyOfFile(benchmark::State& state) {
     auto doc = fullDocument();
     std::vector<uint8_t> file;
-    buildSettingsFile(*doc, file);
+    buildSettingsFile(*doc, file, benchSignature);
     copyBytes(state, file.size());
 }
 

@@ -76,10 +76,10 @@ const char* fileStatusText(FileStatus status) {
     return "unknown";
 }
 
-int checkSignature(const char* signature, size_t size) {
+int checkSignature(const char* fileSignature, const char* ownSignature, size_t size) {
     std::string mine[maxSignatureFields + 1], theirs[maxSignatureFields + 1];
-    size_t n = splitFields(programSignature, sizeof programSignature - 1, mine);
-    size_t m = splitFields(signature, strnlen(signature, size), theirs);
+    size_t n = splitFields(ownSignature, strnlen(ownSignature, signatureSize + 1), mine);
+    size_t m = splitFields(fileSignature, strnlen(fileSignature, size), theirs);
     if (n != m) return 0;
     for (size_t i = 0; i < n; ++i) {
         if (i == 1) {
@@ -89,6 +89,12 @@ int checkSignature(const char* signature, size_t size) {
         }
     }
     return 1;
+}
+
+bool usableSignature(const char* ownSignature) {
+    const size_t length = strnlen(ownSignature, signatureSize + 1);
+    return length >= 3 && length <= signatureSize && std::memcmp(ownSignature, "QEB", 3) == 0 &&
+           checkSignature(ownSignature, ownSignature, length) == 1;
 }
 
 namespace {
@@ -104,10 +110,11 @@ struct CheckedBody {
 };
 
 // Decides whether the bytes load, without touching any document.
-FileStatus checkSettingsBytes(const uint8_t* data, size_t size, CheckedBody& out) {
+FileStatus checkSettingsBytes(const uint8_t* data, size_t size, const char* ownSignature,
+                              CheckedBody& out) {
     if (size == 0) return FileStatus::Empty;
     if (size < 3 || std::memcmp(data, "QEB", 3) != 0) return FileStatus::NotSettingsFile;
-    if (size < signatureSize || !checkSignature(reinterpret_cast<const char*>(data)))
+    if (size < signatureSize || !checkSignature(reinterpret_cast<const char*>(data), ownSignature))
         return FileStatus::BadSignature;
     if (size > maxSettingsFileSize) return FileStatus::TooLarge;
     if (size < fileHeaderSize) return FileStatus::BadHeader;
@@ -150,27 +157,10 @@ FileStatus checkSettingsBytes(const uint8_t* data, size_t size, CheckedBody& out
 
 } // namespace
 
-FileStatus parseSettingsFile(const uint8_t* data, size_t size, MachineImage& image,
-                             ParsedSettings& parsed) {
+FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size,
+                             const char* ownSignature) {
     CheckedBody body;
-    FileStatus status = checkSettingsBytes(data, size, body);
-    if (status != FileStatus::Ok) return status;
-    initImage(image);
-    uint8_t registersOnly = 0;
-    mergeFileItems(image, body.items, body.length, registersOnly);
-    parsed = ParsedSettings{};
-    parsed.dialRegistersOnly = registersOnly;
-    if (body.config) {
-        std::memcpy(parsed.config, body.config, body.configLength);
-        parsed.config[6] = parsed.config[7] = 1;
-        parsed.hasConfig = true;
-    }
-    return FileStatus::Ok;
-}
-
-FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size) {
-    CheckedBody body;
-    FileStatus status = checkSettingsBytes(data, size, body);
+    FileStatus status = checkSettingsBytes(data, size, ownSignature, body);
     if (status != FileStatus::Ok) return status;
     // Checked above, so the merge cannot stop half-way through the document.
     // Open starts from a cleared flag, so a closing item marked "not present"
@@ -182,20 +172,20 @@ FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size) {
     return FileStatus::Ok;
 }
 
-FileStatus openSettingsFile(Document& doc, const char* path) {
+FileStatus openSettingsFile(Document& doc, const char* path, const char* ownSignature) {
     std::vector<uint8_t> bytes;
     IoStatus io = readFileBounded(path, maxSettingsFileSize, bytes);
     if (io == IoStatus::TooLarge) return FileStatus::TooLarge;
     if (io != IoStatus::Ok) return FileStatus::CannotOpen;
-    return loadSettingsBytes(doc, bytes.data(), bytes.size());
+    return loadSettingsBytes(doc, bytes.data(), bytes.size(), ownSignature);
 }
 
-void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out) {
+void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out, const char* ownSignature) {
     const bool registersOnly = doc.dialRegistersOnly != 0;
     const size_t listSize = itemListSize(doc.image, registersOnly);
     out.resize(fileHeaderSize + listSize + (registersOnly ? 0 : configItemSize));
     std::memset(out.data(), 0, signatureSize);
-    std::memcpy(out.data(), programSignature, sizeof programSignature - 1);
+    std::memcpy(out.data(), ownSignature, strnlen(ownSignature, signatureSize));
     uint8_t* body = out.data() + fileHeaderSize;
     size_t n = buildItemList(doc.image, registersOnly, body, listSize);
     if (!doc.dialRegistersOnly) {
@@ -208,17 +198,19 @@ void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out) {
     writeLe32(out.data() + signatureSize + 4, static_cast<uint32_t>(n));
 }
 
-FileStatus saveSettingsFile(const Document& doc, const char* path) {
+FileStatus saveSettingsFile(const Document& doc, const char* path, const char* ownSignature) {
+    if (!usableSignature(ownSignature)) return FileStatus::BadSignature;
     std::vector<uint8_t> bytes;
-    buildSettingsFile(doc, bytes);
+    buildSettingsFile(doc, bytes, ownSignature);
     IoStatus io = writeFileReplacing(path, bytes.data(), bytes.size());
     return io == IoStatus::Ok ? FileStatus::Ok : FileStatus::WriteFailed;
 }
 
-FileStatus importAddressBookBytes(Document& doc, const uint8_t* data, size_t size) {
+FileStatus importAddressBookBytes(Document& doc, const uint8_t* data, size_t size,
+                                  const char* ownSignature) {
     if (size == 0) return FileStatus::Empty;
     if (size < 3 || std::memcmp(data, "QEB", 3) != 0) return FileStatus::NotSettingsFile;
-    if (size < signatureSize || !checkSignature(reinterpret_cast<const char*>(data)))
+    if (size < signatureSize || !checkSignature(reinterpret_cast<const char*>(data), ownSignature))
         return FileStatus::BadSignature;
     if (size < fileHeaderSize) return FileStatus::BadHeader;
     auto staged = std::make_unique<MachineImage>(doc.image);
@@ -228,12 +220,12 @@ FileStatus importAddressBookBytes(Document& doc, const uint8_t* data, size_t siz
     return FileStatus::Ok;
 }
 
-FileStatus importAddressBook(Document& doc, const char* path) {
+FileStatus importAddressBook(Document& doc, const char* path, const char* ownSignature) {
     std::vector<uint8_t> bytes;
     IoStatus io = readFileBounded(path, maxSettingsFileSize, bytes);
     if (io == IoStatus::TooLarge) return FileStatus::TooLarge;
     if (io != IoStatus::Ok) return FileStatus::CannotOpen;
-    return importAddressBookBytes(doc, bytes.data(), bytes.size());
+    return importAddressBookBytes(doc, bytes.data(), bytes.size(), ownSignature);
 }
 
 std::vector<uint8_t> makeDefaultTemplate() {
@@ -251,8 +243,9 @@ std::vector<uint8_t> makeDefaultTemplate() {
     return out;
 }
 
-FileStatus newDocument(Document& doc, const uint8_t* templateData, size_t size) {
-    FileStatus status = loadSettingsBytes(doc, templateData, size);
+FileStatus newDocument(Document& doc, const uint8_t* templateData, size_t size,
+                       const char* ownSignature) {
+    FileStatus status = loadSettingsBytes(doc, templateData, size, ownSignature);
     if (status != FileStatus::Ok) return status;
     doc.dialRegistersOnly = 1;
     unpackImage(doc);

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-constexpr char programSignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
+// The signature of the built-in empty document. Files of the program itself
+// carry the program's signature text, which each caller passes in: zotwell
+// takes it from its resource module, so a language module may change it.
 constexpr char templateSignature[] = "QEBCODE001|ZOD|TAROVENQEBNS|ALL";
 constexpr size_t signatureSize = 69;
 constexpr uint32_t settingsMessageCode = 0x102;
@@ -30,29 +32,32 @@ enum class FileStatus {
 };
 const char* fileStatusText(FileStatus status);
 
-int checkSignature(const char* signature, size_t size = signatureSize);
-
-// Parses a whole settings file into `image`; on failure nothing is written.
-struct ParsedSettings {
-    uint8_t dialRegistersOnly;
-    bool hasConfig;
-    uint8_t config[configRecordSize];
-};
-FileStatus parseSettingsFile(const uint8_t* data, size_t size, MachineImage& image,
-                             ParsedSettings& parsed);
+// 1 when the file's signature (at most `size` bytes, zero-padded) matches the
+// program's own signature text: the same fields, each beginning with the
+// program's, and a second field that is the program's word or "ZOD".
+int checkSignature(const char* fileSignature, const char* ownSignature,
+                   size_t size = signatureSize);
+// True when files written with `ownSignature` would open again: it begins
+// with "QEB", fits the signature field and matches itself.
+bool usableSignature(const char* ownSignature);
 
 // Loads a settings file into the document. On failure the document is as it was.
-FileStatus openSettingsFile(Document& doc, const char* path);
-FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size);
-// The caller has run packImage.
-FileStatus saveSettingsFile(const Document& doc, const char* path);
-void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out);
+FileStatus openSettingsFile(Document& doc, const char* path, const char* ownSignature);
+FileStatus loadSettingsBytes(Document& doc, const uint8_t* data, size_t size,
+                             const char* ownSignature);
+// The caller has run packImage. A signature that is not usable writes nothing
+// (BadSignature): the file could not be opened again.
+FileStatus saveSettingsFile(const Document& doc, const char* path, const char* ownSignature);
+// The signature is cut to the field's 69 bytes.
+void buildSettingsFile(const Document& doc, std::vector<uint8_t>& out, const char* ownSignature);
 // Takes the 50 keys of another settings file into the image; on failure the
 // image is as it was. The caller raises importPending and unpacks.
-FileStatus importAddressBook(Document& doc, const char* path);
-FileStatus importAddressBookBytes(Document& doc, const uint8_t* data, size_t size);
+FileStatus importAddressBook(Document& doc, const char* path, const char* ownSignature);
+FileStatus importAddressBookBytes(Document& doc, const uint8_t* data, size_t size,
+                                  const char* ownSignature);
 
 // The built-in empty register-only document ("DEFAULTFILE", 732 bytes).
 std::vector<uint8_t> makeDefaultTemplate();
 // New: the template loaded as a register-only document, then unpacked.
-FileStatus newDocument(Document& doc, const uint8_t* templateData, size_t size);
+FileStatus newDocument(Document& doc, const uint8_t* templateData, size_t size,
+                       const char* ownSignature);

@@ -185,9 +185,9 @@ int queryStatus(MachineLink& link, uint8_t& statusOut) {
     if (openDevice(link) != 0) return 0;
     Reply reply;
     ReplyItem item = {};
-    // The status item's data is the status byte and nothing else.
+    // The status byte leads the item's data; a machine may send more after it.
     int ok = sendCommand(link, commandStatus) && receiveMessage(link, controlBufferSize, reply) &&
-             firstItem(reply, item) && item.length == 1;
+             firstItem(reply, item) && item.length >= 1;
     if (ok) statusOut = item.data[0];
     closeDevice(link);
     return ok;
@@ -217,9 +217,11 @@ int readConfigRecord(MachineLink& link, uint8_t (&record)[configRecordSize]) {
     writeLe32(request + 4, 0);
     Reply reply;
     ReplyItem item = {};
+    // The reply answers the one item asked for, whatever identifier the
+    // machine puts on it; only its length must fit the record.
     int ok = sendMessage(link, messageRead, request, sizeof request) &&
              receiveMessage(link, controlBufferSize, reply) && firstItem(reply, item) &&
-             item.id == configItemId && item.length <= configRecordSize;
+             item.length <= configRecordSize;
     if (ok) {
         std::memset(record, 0, sizeof record);
         std::memcpy(record, item.data, item.length);

@@ -239,14 +239,15 @@ SimulatedCopier::SimulatedCopier(const char* memoryPath) : memory_(new Document)
         problem_ = memoryPath_ + ": " + ec.message();
     } else if (exists) {
         std::unique_ptr<Document> loaded(new Document(*memory_));
-        FileStatus s = openSettingsFile(*loaded, memoryPath_.c_str());
+        FileStatus s = openSettingsFile(*loaded, memoryPath_.c_str(), simulatorMemorySignature);
         if (s == FileStatus::Ok) {
             loaded->dialRegistersOnly = 0;
             memory_ = std::move(loaded);
         } else {
             problem_ = memoryPath_ + ": " + fileStatusText(s);
         }
-    } else if (saveSettingsFile(*memory_, memoryPath_.c_str()) != FileStatus::Ok) {
+    } else if (saveSettingsFile(*memory_, memoryPath_.c_str(), simulatorMemorySignature) !=
+               FileStatus::Ok) {
         problem_ = memoryPath_ + ": the simulated copier's memory cannot be created";
     }
 }
@@ -609,7 +610,8 @@ void SimulatedCopier::takeUpload(const uint8_t* body, size_t size) {
 void SimulatedCopier::loadMemory() {
     if (memoryPath_.empty() || !problem_.empty()) return;
     std::unique_ptr<Document> loaded(new Document(*memory_));
-    if (openSettingsFile(*loaded, memoryPath_.c_str()) != FileStatus::Ok) return;
+    if (openSettingsFile(*loaded, memoryPath_.c_str(), simulatorMemorySignature) != FileStatus::Ok)
+        return;
     loaded->dialRegistersOnly = 0;
     memory_ = std::move(loaded);
 }
@@ -617,7 +619,8 @@ void SimulatedCopier::loadMemory() {
 void SimulatedCopier::saveMemory() {
     if (memoryPath_.empty()) return;
     memory_->dialRegistersOnly = 0;
-    if (saveSettingsFile(*memory_, memoryPath_.c_str()) != FileStatus::Ok) pendingError_ = true;
+    if (saveSettingsFile(*memory_, memoryPath_.c_str(), simulatorMemorySignature) != FileStatus::Ok)
+        pendingError_ = true;
 }
 
 namespace {

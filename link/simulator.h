@@ -54,6 +54,10 @@ struct BusEvent {
     size_t bytes; // transferred by a write, read or control transfer
 };
 
+// The simulated copier keeps its memory as a settings file with the program's
+// signature, so that zotwell and zotctl open it like any document of theirs.
+constexpr char simulatorMemorySignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
+
 class SimulatedCopier : public Transport {
   public:
     // The machine sits at index 0 with the sample content. With a memory file

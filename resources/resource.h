@@ -958,6 +958,7 @@
 // Printing and the CSV export (6500-6599)
 
 // Messages of the document and the link (6600-6649)
+#define IDS_ERR_SAVE_FAILED 6600
 
 // ---------------------------------------------------------------------------
 // Ranges of strings that fill one list, first and last inclusive

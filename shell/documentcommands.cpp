@@ -11,8 +11,15 @@
 #include "views.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
+
+// Files carry the signature of the resource module, so that a language
+// module may give its own.
+std::string ownSignature() {
+    return loadText(IDS_SIGNATURE);
+}
 
 void copyPath(char (&to)[MAX_PATH], const char* from) {
     copyText(to, MAX_PATH, from);
@@ -21,20 +28,16 @@ void copyPath(char (&to)[MAX_PATH], const char* from) {
 void setCaptionFromPath(HWND frame) {
     const char* path = shell.currentFilePath;
     const char* name = path;
-    for (const char* p = path; *p; ++p)
+    // Step by characters, not bytes: in a double-byte code page the second
+    // byte of a character can have the value of '\\'.
+    for (const char* p = path; *p; p = CharNextA(p))
         if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
     copyText(shell.titleFileName, titleCapacity, name);
     setFrameCaption(frame);
 }
 
 void reportSaveFailure(HWND frame, const char* path) {
-    const DWORD error = GetLastError();
-#ifdef IDS_ERR_SAVE_FAILED
-    (void)error;
-    ShowMessage(frame, IDS_ERR_SAVE_FAILED, MB_OK, path);
-#else
-    ShowSystemMessage(frame, path, error ? error : ERROR_WRITE_FAULT);
-#endif
+    ShowSystemMessage(frame, IDS_ERR_SAVE_FAILED, path, GetLastError());
 }
 
 // Writes the document; the file on disk is replaced only when every byte of
@@ -42,7 +45,8 @@ void reportSaveFailure(HWND frame, const char* path) {
 bool writeDocument(HWND frame, const char* path) {
     packImage(*shell.document);
     SetLastError(0);
-    if (saveSettingsFile(*shell.document, path) == FileStatus::Ok) return true;
+    if (saveSettingsFile(*shell.document, path, ownSignature().c_str()) == FileStatus::Ok)
+        return true;
     reportSaveFailure(frame, path);
     return false;
 }
@@ -115,8 +119,8 @@ void newCommand(HWND frame, UINT) {
     // The built-in template is read where it lies, in the resource module.
     DWORD size = 0;
     const void* data = findResourceData(IDR_DEFAULTFILE, RT_DEFAULTFILE, size);
-    if (!data ||
-        newDocument(*shell.document, static_cast<const uint8_t*>(data), size) != FileStatus::Ok) {
+    if (!data || newDocument(*shell.document, static_cast<const uint8_t*>(data), size,
+                             ownSignature().c_str()) != FileStatus::Ok) {
         ShowMessage(frame, IDS_ERR_FILE_FORMAT, MB_OK);
         return;
     }
@@ -136,7 +140,7 @@ void openCommand(HWND frame, UINT) {
     copyPath(path, shell.currentFilePath);
     if (!chooseSettingsFile(frame, path, sizeof path, settingsOpen)) return;
     // Refused files leave the open document, its name and its mark alone.
-    if (openSettingsFile(*shell.document, path) != FileStatus::Ok) {
+    if (openSettingsFile(*shell.document, path, ownSignature().c_str()) != FileStatus::Ok) {
         ShowMessage(frame, IDS_ERR_FILE_FORMAT, MB_OK);
         return;
     }
@@ -165,7 +169,8 @@ void importCommand(HWND frame, UINT) {
                             settingsOpen))
         return;
     if (ShowMessage(frame, IDS_ASK_IMPORT, MB_YESNO) == IDYES) {
-        if (importAddressBook(*shell.document, shell.importPathBuffer) != FileStatus::Ok) {
+        if (importAddressBook(*shell.document, shell.importPathBuffer, ownSignature().c_str()) !=
+            FileStatus::Ok) {
             ShowMessage(frame, IDS_ERR_FILE_FORMAT, MB_OK);
             return;
         }

@@ -13,6 +13,9 @@
 
 namespace {
 
+// zotctl's files are zotwell's English ones.
+constexpr char zotctlSignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
+
 const char usage[] =
     "usage: zotctl [--language WORD] [--codepage N] COMMAND [FILE]\n"
     "\n"
@@ -286,7 +289,7 @@ int download(Document& doc, const TextRules& rules, const std::string& file, FIL
     }
     normaliseDestinations(rules, doc.registers);
     packImage(doc);
-    FileStatus s = saveSettingsFile(doc, file.c_str());
+    FileStatus s = saveSettingsFile(doc, file.c_str(), zotctlSignature);
     if (s != FileStatus::Ok) return refuse(err, file, s);
     std::fprintf(out, "downloaded %d registered keys and the machine settings into %s\n",
                  registeredKeys(doc), file.c_str());
@@ -294,7 +297,7 @@ int download(Document& doc, const TextRules& rules, const std::string& file, FIL
 }
 
 int upload(Document& doc, const std::string& file, FILE* out, FILE* err) {
-    FileStatus s = openSettingsFile(doc, file.c_str());
+    FileStatus s = openSettingsFile(doc, file.c_str(), zotctlSignature);
     if (s != FileStatus::Ok) return refuse(err, file, s);
     unpackImage(doc);
     packImage(doc);
@@ -332,15 +335,15 @@ int runZotctl(int argc, char** argv, FILE* out, FILE* err) {
 
     if (o.command == "new") {
         std::vector<uint8_t> tmpl = makeDefaultTemplate();
-        FileStatus s = newDocument(*doc, tmpl.data(), tmpl.size());
+        FileStatus s = newDocument(*doc, tmpl.data(), tmpl.size(), zotctlSignature);
         if (s == FileStatus::Ok) {
             packImage(*doc);
-            s = saveSettingsFile(*doc, o.file.c_str());
+            s = saveSettingsFile(*doc, o.file.c_str(), zotctlSignature);
         }
         return s == FileStatus::Ok ? exitOk : refuse(err, o.file, s);
     }
     if (o.command == "check" || o.command == "show") {
-        FileStatus s = openSettingsFile(*doc, o.file.c_str());
+        FileStatus s = openSettingsFile(*doc, o.file.c_str(), zotctlSignature);
         if (s != FileStatus::Ok) return refuse(err, o.file, s);
         if (o.command == "check") return exitOk;
         unpackImage(*doc);

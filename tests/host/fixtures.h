@@ -21,6 +21,9 @@
 
 using Bytes = std::vector<uint8_t>;
 
+// The signature that zotwell's own resources and zotctl give their files.
+constexpr char ourSignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
+
 // A zeroed document with a freshly initialised image, as the frame creates it.
 inline std::unique_ptr<Document> makeDocument() {
     auto doc = std::make_unique<Document>();

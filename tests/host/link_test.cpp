@@ -437,11 +437,15 @@ std::vector<FaultRow> faultMatrix() {
     const R replying[] = {R::Status, R::Config, R::Download};
     for (R t : replying) {
         const int failed = t == R::Config ? -1 : 0;
-        for (F f : {F::ShortHeader, F::ShortBody, F::OversizedBody, F::Garbage, F::LongItem})
+        for (F f : {F::ShortHeader, F::ShortBody, F::OversizedBody, F::Garbage})
             rows.push_back({t, f, failed});
-        // An image merge skips an item it does not know; a single-item reply
-        // that starts with one has not answered the question.
-        rows.push_back({t, F::UnknownItem, t == R::Download ? 1 : failed});
+        // A status item longer than one byte still leads with the status byte;
+        // a configuration record or a block longer than its place is refused.
+        rows.push_back({t, F::LongItem, t == R::Status ? 1 : failed});
+        // An image merge skips an item it does not know; the single-item
+        // replies are the answer to the one question asked, whatever their
+        // identifier.
+        rows.push_back({t, F::UnknownItem, 1});
     }
     return rows;
 }
@@ -516,7 +520,7 @@ Bytes padded(size_t size, const Bytes& tail) {
     return concat({item(0x30000, static_cast<uint32_t>(filler.size()), filler), tail});
 }
 
-TEST(Limits, StatusReplyMustCarryExactlyOneStatusByteWithinTheBuffer) {
+TEST(Limits, StatusReplyTakesTheFirstByteOfAnItemOfOneByteOrMoreWithinTheBuffer) {
     struct Case {
         const char* name;
         Bytes body;
@@ -524,7 +528,10 @@ TEST(Limits, StatusReplyMustCarryExactlyOneStatusByteWithinTheBuffer) {
     } cases[] = {
         {"one byte", item(1, 1, {3}), 1},
         {"no byte", item(1, 0), 0},
-        {"two bytes", item(1, 2, {3, 0}), 0},
+        {"two bytes", item(1, 2, {3, 0}), 1},
+        {"sixteen bytes", item(1, 16, concat({{3}, Bytes(15, 0xFF)})), 1},
+        {"another identifier", item(0x40000, 4, {3, 1, 2, 4}), 1},
+        {"length past the body", item(1, 4, {3, 0}), 0},
         {"an empty body", {}, 0},
         {"a body of exactly the buffer", concat({item(1, 1, {3}), Bytes(controlBufferSize - 9)}),
          1},
@@ -556,7 +563,9 @@ TEST(Limits, ConfigurationRecordIsTakenUpToItsOwnLengthAndNoFurther) {
         {"102 bytes", item(configItemId, 102, full), 1, 102},
         {"a shorter record", item(configItemId, 40, Bytes(full.begin(), full.begin() + 40)), 1, 40},
         {"103 bytes", item(configItemId, 103, concat({full, {0}})), 0, 0},
-        {"another item", item(0x21003, 102, full), 0, 0},
+        {"another identifier", item(0x21003, 102, full), 1, 102},
+        {"another identifier, shorter", item(0x12050, 10, Bytes(full.begin(), full.begin() + 10)),
+         1, 10},
         {"length past the body", item(configItemId, 102, Bytes(full.begin(), full.begin() + 50)), 0,
          0},
     };

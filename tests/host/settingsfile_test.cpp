@@ -16,14 +16,14 @@ Bytes snapshot(const Document& doc) {
 
 Bytes fileOf(const Document& doc) {
     Bytes out;
-    buildSettingsFile(doc, out);
+    buildSettingsFile(doc, out, ourSignature);
     return out;
 }
 
 std::unique_ptr<Document> newDoc() {
     auto doc = makeDocument();
     Bytes tmpl = makeDefaultTemplate();
-    EXPECT_EQ(newDocument(*doc, tmpl.data(), tmpl.size()), FileStatus::Ok);
+    EXPECT_EQ(newDocument(*doc, tmpl.data(), tmpl.size(), ourSignature), FileStatus::Ok);
     packImage(*doc);
     return doc;
 }
@@ -85,7 +85,7 @@ TEST(SettingsFileLayout, NewDocumentIs477BytesAndReopensRegisterOnly) {
     EXPECT_EQ(doc->config[6], 1);
     EXPECT_EQ(doc->config[7], 1);
     const std::string path = dir.file("NewFile.Dat");
-    ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), ourSignature), FileStatus::Ok);
     Bytes file = readFileBytes(path);
     ASSERT_EQ(file.size(), 477u);
     for (int k = 0; k < dialBlockCount; ++k) {
@@ -94,7 +94,7 @@ TEST(SettingsFileLayout, NewDocumentIs477BytesAndReopensRegisterOnly) {
     }
 
     auto reopened = makeDocument();
-    ASSERT_EQ(openSettingsFile(*reopened, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(*reopened, path.c_str(), ourSignature), FileStatus::Ok);
     EXPECT_EQ(reopened->dialRegistersOnly, 1);
     unpackImage(*reopened);
     packImage(*reopened);
@@ -114,7 +114,7 @@ TEST(SettingsFileLayout, FullDocumentRoundTripsByteForByte) {
     TempDir dir;
     auto doc = makeDownloadedDocument(english.rules);
     const std::string path = dir.file("full.DAT");
-    ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), ourSignature), FileStatus::Ok);
     Bytes first = readFileBytes(path);
     const size_t expectedSize = fileHeaderSize + blockCount * itemHeaderSize + 2 * shortRecordSize +
                                 2 * longRecordSize + sumOfSettingWidths() + configItemSize;
@@ -123,7 +123,7 @@ TEST(SettingsFileLayout, FullDocumentRoundTripsByteForByte) {
 
     auto loaded = makeDocument();
     loaded->dialRegistersOnly = 1;
-    ASSERT_EQ(openSettingsFile(*loaded, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(*loaded, path.c_str(), ourSignature), FileStatus::Ok);
     EXPECT_EQ(loaded->dialRegistersOnly, 0);
     unpackImage(*loaded);
     // Free records are not stored; decoding normalises them the same way again.
@@ -134,7 +134,7 @@ TEST(SettingsFileLayout, FullDocumentRoundTripsByteForByte) {
     EXPECT_EQ(loaded->settings.image.adminNumber, 12345678u);
 
     packImage(*loaded);
-    ASSERT_EQ(saveSettingsFile(*loaded, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*loaded, path.c_str(), ourSignature), FileStatus::Ok);
     EXPECT_EQ(readFileBytes(path), first);
 }
 
@@ -145,7 +145,7 @@ TEST(SettingsFileLayout, LoadingRaisesTheCapabilityFlags) {
     file[record + 7] = 0;
     file[record + 8] = 0x5C;
     auto doc = makeDocument();
-    ASSERT_EQ(loadSettingsBytes(*doc, file.data(), file.size()), FileStatus::Ok);
+    ASSERT_EQ(loadSettingsBytes(*doc, file.data(), file.size(), ourSignature), FileStatus::Ok);
     EXPECT_EQ(doc->config[6], 1);
     EXPECT_EQ(doc->config[7], 1);
     EXPECT_EQ(doc->config[8], 0x5C);
@@ -174,7 +174,8 @@ TEST(Signature, CheckSignature) {
     for (const Case& c : cases) {
         Bytes sig(signatureSize, 0);
         std::memcpy(sig.data(), c.signature, std::strlen(c.signature));
-        EXPECT_EQ(checkSignature(reinterpret_cast<const char*>(sig.data())), c.accepted)
+        EXPECT_EQ(checkSignature(reinterpret_cast<const char*>(sig.data()), ourSignature),
+                  c.accepted)
             << c.signature;
     }
 }
@@ -182,8 +183,74 @@ TEST(Signature, CheckSignature) {
 TEST(Signature, UnterminatedSignatureIsReadWithinItsSize) {
     std::unique_ptr<char[]> sig(new char[signatureSize]);
     std::memset(sig.get(), 'L', signatureSize);
-    std::memcpy(sig.get(), programSignature, sizeof programSignature - 1);
-    EXPECT_EQ(checkSignature(sig.get()), 1);
+    std::memcpy(sig.get(), ourSignature, sizeof ourSignature - 1);
+    EXPECT_EQ(checkSignature(sig.get(), ourSignature), 1);
+}
+
+// A language module may give the program another signature: files are written
+// with the caller's and compared with it, the template's "ZOD" still opens.
+TEST(Signature, TheCallersSignatureIsWrittenAndCompared) {
+    const char moduleSignature[] = "QEBCODE001|ZOT|TAROVEN|AL"; // the template's fields begin so
+    const char otherProject[] = "QEBCODE001|ZOT|KITAQEBNS|ALL";
+    auto doc = newDoc();
+    Bytes file;
+    buildSettingsFile(*doc, file, moduleSignature);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.data())), moduleSignature);
+    EXPECT_EQ(Bytes(file.begin() + std::strlen(moduleSignature), file.begin() + signatureSize),
+              Bytes(signatureSize - std::strlen(moduleSignature), 0));
+
+    struct Case {
+        const char* name;
+        const char* own;
+        FileStatus status;
+    } cases[] = {
+        {"the same signature", moduleSignature, FileStatus::Ok},
+        {"the English signature, whose fields are longer", ourSignature, FileStatus::BadSignature},
+        {"another project", otherProject, FileStatus::BadSignature},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto opened = makeDocument();
+        EXPECT_EQ(loadSettingsBytes(*opened, file.data(), file.size(), c.own), c.status);
+        auto imported = newDoc();
+        EXPECT_EQ(importAddressBookBytes(*imported, file.data(), file.size(), c.own), c.status);
+    }
+
+    const Bytes tmpl = makeDefaultTemplate();
+    auto blank = makeDocument();
+    EXPECT_EQ(newDocument(*blank, tmpl.data(), tmpl.size(), moduleSignature), FileStatus::Ok);
+    EXPECT_EQ(newDocument(*blank, tmpl.data(), tmpl.size(), otherProject),
+              FileStatus::BadSignature);
+}
+
+// A signature that could not open its own file again (a language module
+// without string 3580, or a broken one) saves nothing rather than a file the
+// program then refuses.
+TEST(Signature, ASignatureThatCannotOpenItsOwnFileIsNotSaved) {
+    const std::string tooLong = "QEBCODE001|ZOT|TAROVENQEBNS|" + std::string(42, 'A');
+    struct Case {
+        const char* name;
+        std::string own;
+        bool usable;
+    } cases[] = {
+        {"the English signature", ourSignature, true},
+        {"69 characters", tooLong.substr(0, signatureSize), true},
+        {"empty", "", false},
+        {"not QEB", "ZOT|TAROVENQEBNS|ALL", false},
+        {"70 characters", tooLong, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(usableSignature(c.own.c_str()), c.usable);
+        TempDir dir;
+        const std::string path = dir.file("x.DAT");
+        EXPECT_EQ(saveSettingsFile(*newDoc(), path.c_str(), c.own.c_str()),
+                  c.usable ? FileStatus::Ok : FileStatus::BadSignature);
+        EXPECT_EQ(std::filesystem::exists(path), c.usable);
+        if (!c.usable) continue;
+        auto reopened = makeDocument();
+        EXPECT_EQ(openSettingsFile(*reopened, path.c_str(), c.own.c_str()), FileStatus::Ok);
+    }
 }
 
 // ---------------------------------------------------------------- refusals
@@ -248,7 +315,7 @@ TEST(OpenRefusals, EachRefusalNamesItsCauseAndLeavesTheDocumentAlone) {
         writeFileBytes(path, c.file);
         auto doc = makeDownloadedDocument(english.rules);
         const Bytes before = snapshot(*doc);
-        FileStatus s = openSettingsFile(*doc, path.c_str());
+        FileStatus s = openSettingsFile(*doc, path.c_str(), ourSignature);
         EXPECT_EQ(s, c.status) << fileStatusText(s);
         EXPECT_TRUE(snapshot(*doc) == before) << "the open document changed";
     }
@@ -258,8 +325,9 @@ TEST(OpenRefusals, PathsThatAreNoFile) {
     TempDir dir;
     auto doc = makeDocument();
     const Bytes before = snapshot(*doc);
-    EXPECT_EQ(openSettingsFile(*doc, dir.file("missing.DAT").c_str()), FileStatus::CannotOpen);
-    EXPECT_EQ(openSettingsFile(*doc, dir.path().c_str()), FileStatus::CannotOpen);
+    EXPECT_EQ(openSettingsFile(*doc, dir.file("missing.DAT").c_str(), ourSignature),
+              FileStatus::CannotOpen);
+    EXPECT_EQ(openSettingsFile(*doc, dir.path().c_str(), ourSignature), FileStatus::CannotOpen);
     EXPECT_TRUE(snapshot(*doc) == before);
 }
 
@@ -277,7 +345,8 @@ TEST(OpenAccepts, ShortTailOnlyInsideTheLastEmptyLengthField) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto doc = makeDocument();
-        EXPECT_EQ(loadSettingsBytes(*doc, c.file.data(), c.file.size()), FileStatus::Ok);
+        EXPECT_EQ(loadSettingsBytes(*doc, c.file.data(), c.file.size(), ourSignature),
+                  FileStatus::Ok);
         EXPECT_EQ(doc->dialRegistersOnly, 1);
     }
 }
@@ -295,12 +364,12 @@ TEST(Import, TakesTheFiftyKeysOnly) {
     source->settings.image.ipAddress[0] = 172;
     packImage(*source);
     const std::string path = dir.file("source.DAT");
-    ASSERT_EQ(saveSettingsFile(*source, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*source, path.c_str(), ourSignature), FileStatus::Ok);
 
     auto doc = makeDownloadedDocument(english.rules);
     doc->config[20] = 0x77;
     const Bytes before = snapshot(*doc);
-    ASSERT_EQ(importAddressBook(*doc, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(importAddressBook(*doc, path.c_str(), ourSignature), FileStatus::Ok);
 
     for (int k = 0; k < dialBlockCount; ++k) {
         const ImageBlock& got = doc->image.blocks[k];
@@ -341,7 +410,7 @@ TEST(Import, RefusedFileLeavesTheDocumentAlone) {
         writeFileBytes(path, c.file);
         auto doc = makeDownloadedDocument(english.rules);
         const Bytes before = snapshot(*doc);
-        EXPECT_NE(importAddressBook(*doc, path.c_str()), FileStatus::Ok);
+        EXPECT_NE(importAddressBook(*doc, path.c_str(), ourSignature), FileStatus::Ok);
         EXPECT_TRUE(snapshot(*doc) == before);
     }
 }
@@ -352,13 +421,14 @@ TEST(Save, UnwritablePathFailsAndLeavesNothingBehind) {
     TempDir dir;
     auto doc = newDoc();
     const std::string missingDir = dir.file("no-such-dir");
-    EXPECT_EQ(saveSettingsFile(*doc, (missingDir + "/x.DAT").c_str()), FileStatus::WriteFailed);
+    EXPECT_EQ(saveSettingsFile(*doc, (missingDir + "/x.DAT").c_str(), ourSignature),
+              FileStatus::WriteFailed);
     EXPECT_FALSE(std::filesystem::exists(missingDir));
 
     // A directory in the file's place cannot be replaced; the half-made file must go.
     const std::string occupied = dir.file("occupied.DAT");
     std::filesystem::create_directory(occupied);
-    EXPECT_EQ(saveSettingsFile(*doc, occupied.c_str()), FileStatus::WriteFailed);
+    EXPECT_EQ(saveSettingsFile(*doc, occupied.c_str(), ourSignature), FileStatus::WriteFailed);
     EXPECT_TRUE(std::filesystem::is_directory(occupied));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"occupied.DAT"});
 }
@@ -366,10 +436,10 @@ TEST(Save, UnwritablePathFailsAndLeavesNothingBehind) {
 TEST(Save, ReplacesAnExistingFileWholeAndLeavesNoTemporaryFiles) {
     TempDir dir;
     const std::string path = dir.file("doc.DAT");
-    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str()),
+    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str(), ourSignature),
               FileStatus::Ok);
     const Bytes replacement = newFile();
-    ASSERT_EQ(saveSettingsFile(*newDoc(), path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*newDoc(), path.c_str(), ourSignature), FileStatus::Ok);
     EXPECT_EQ(readFileBytes(path), replacement);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"doc.DAT"});
 }
@@ -395,7 +465,7 @@ TEST(OpenAccepts, ClosingItemMarkedNotPresentGivesAFullDocument) {
     }
     body.resize(body.size() + configRecordSize, 0x33);
     Bytes file(signatureSize, 0);
-    std::memcpy(file.data(), programSignature, std::strlen(programSignature));
+    std::memcpy(file.data(), ourSignature, std::strlen(ourSignature));
     for (uint32_t v : {settingsMessageCode, static_cast<uint32_t>(body.size())}) {
         Bytes b = le32(v);
         file.insert(file.end(), b.begin(), b.end());
@@ -403,7 +473,7 @@ TEST(OpenAccepts, ClosingItemMarkedNotPresentGivesAFullDocument) {
     file.insert(file.end(), body.begin(), body.end());
 
     auto doc = newDoc(); // register-only
-    ASSERT_EQ(loadSettingsBytes(*doc, file.data(), file.size()), FileStatus::Ok);
+    ASSERT_EQ(loadSettingsBytes(*doc, file.data(), file.size(), ourSignature), FileStatus::Ok);
     EXPECT_EQ(doc->dialRegistersOnly, 0);
     EXPECT_EQ(doc->config[0], 0x33);
     EXPECT_EQ(doc->image.blocks[blockCount - 1].blockLength, lengthNotPresent);

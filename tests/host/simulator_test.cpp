@@ -129,7 +129,7 @@ TEST(MemoryFile, IsCreatedWithTheSampleMachineOnFirstUse) {
     SimulatedCopier sim(path.c_str());
     ASSERT_TRUE(sim.ready()) << sim.problem();
     auto loaded = makeDocument();
-    ASSERT_EQ(openSettingsFile(*loaded, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(*loaded, path.c_str(), simulatorMemorySignature), FileStatus::Ok);
     EXPECT_EQ(loaded->dialRegistersOnly, 0);
     auto sample = makeDocument();
     buildSampleMachine(*sample);
@@ -155,7 +155,8 @@ TEST(MemoryFile, ARegisterOnlyUploadReplacesTheKeysAndKeepsTheSettings) {
 
     auto doc = makeDocument();
     std::vector<uint8_t> tmpl = makeDefaultTemplate();
-    ASSERT_EQ(newDocument(*doc, tmpl.data(), tmpl.size()), FileStatus::Ok);
+    ASSERT_EQ(newDocument(*doc, tmpl.data(), tmpl.size(), simulatorMemorySignature),
+              FileStatus::Ok);
     DestinationEntry e;
     std::memset(&e, 0, sizeof e);
     std::strcpy(e.address, "only@example.com");
@@ -164,7 +165,7 @@ TEST(MemoryFile, ARegisterOnlyUploadReplacesTheKeysAndKeepsTheSettings) {
     ASSERT_EQ(uploadImage(b.link, *doc), 1);
 
     auto stored = makeDocument();
-    ASSERT_EQ(openSettingsFile(*stored, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(*stored, path.c_str(), simulatorMemorySignature), FileStatus::Ok);
     EXPECT_EQ(stored->dialRegistersOnly, 0) << "the machine always keeps a full image";
     unpackImage(*stored);
     for (int k = 0; k < dialBlockCount; ++k)

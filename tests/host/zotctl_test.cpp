@@ -73,7 +73,7 @@ TEST(Zotctl, NewWritesAFileThatChecksAndShowsAsRegisterOnly) {
 TEST(Zotctl, ShowPrintsAFullDocumentsKeysSettingsAndConfiguration) {
     TempDir dir;
     const std::string path = dir.file("full.DAT");
-    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str()),
+    ASSERT_EQ(saveSettingsFile(*makeDownloadedDocument(english.rules), path.c_str(), ourSignature),
               FileStatus::Ok);
     Outcome shown = zotctl({"show", path});
     EXPECT_EQ(shown.code, exitOk) << shown.err;
@@ -86,7 +86,7 @@ TEST(Zotctl, ShowPrintsAFullDocumentsKeysSettingsAndConfiguration) {
 TEST(Zotctl, RefusedFilesExitOneWithOneLineOnStderr) {
     TempDir dir;
     Bytes full;
-    buildSettingsFile(*makeDownloadedDocument(english.rules), full);
+    buildSettingsFile(*makeDownloadedDocument(english.rules), full, ourSignature);
     Bytes truncated(full.begin(), full.begin() + static_cast<long>(full.size() / 2));
     writeFileBytes(dir.file("truncated.DAT"), truncated);
     writeFileBytes(dir.file("garbage.DAT"), textBytes("this is not a settings file\n"));

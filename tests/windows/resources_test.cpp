@@ -13,6 +13,8 @@
 
 namespace {
 
+const char englishSignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
+
 std::string besideTests(const char* name) {
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -40,7 +42,7 @@ struct ExeResources : ::testing::Test {
 TEST_F(ExeResources, StringsNameTheProgramAndItsFiles) {
     EXPECT_EQ(text(IDS_APP_TITLE), "Zotwell - ZOT");
     EXPECT_EQ(text(IDS_LANGUAGE), "ENGLISH");
-    EXPECT_EQ(text(IDS_SIGNATURE), programSignature);
+    EXPECT_EQ(text(IDS_SIGNATURE), englishSignature);
     EXPECT_EQ(text(IDS_NEWFILE), "NewFile.Dat");
 }
 
@@ -56,7 +58,8 @@ TEST_F(ExeResources, DefaultTemplateOpensAsEmptyRegisterOnlyDocument) {
     auto doc = std::make_unique<Document>();
     std::memset(doc.get(), 0, sizeof(Document));
     initImage(doc->image);
-    ASSERT_EQ(newDocument(*doc, static_cast<const uint8_t*>(bytes), size), FileStatus::Ok);
+    ASSERT_EQ(newDocument(*doc, static_cast<const uint8_t*>(bytes), size, englishSignature),
+              FileStatus::Ok);
     EXPECT_EQ(doc->dialRegistersOnly, 1);
     for (int k = 0; k < dialBlockCount; ++k)
         EXPECT_EQ(doc->image.blocks[k].blockLength, 0u);
@@ -67,17 +70,19 @@ TEST(WindowsFiles, SaveReplacesTheFileAndReopens) {
     std::memset(doc.get(), 0, sizeof(Document));
     initImage(doc->image);
     std::vector<uint8_t> tmpl = makeDefaultTemplate();
-    ASSERT_EQ(newDocument(*doc, tmpl.data(), tmpl.size()), FileStatus::Ok);
+    ASSERT_EQ(newDocument(*doc, tmpl.data(), tmpl.size(), englishSignature), FileStatus::Ok);
     packImage(*doc);
     std::string path = besideTests("windows_save_test.DAT");
-    ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok);
-    ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok); // over an existing file
+    ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), englishSignature), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), englishSignature),
+              FileStatus::Ok); // over an existing file
     WIN32_FILE_ATTRIBUTE_DATA info;
     ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &info));
     EXPECT_EQ(info.nFileSizeLow, 477u);
-    EXPECT_EQ(openSettingsFile(*doc, path.c_str()), FileStatus::Ok);
+    EXPECT_EQ(openSettingsFile(*doc, path.c_str(), englishSignature), FileStatus::Ok);
     DeleteFileA(path.c_str());
-    EXPECT_EQ(saveSettingsFile(*doc, "Z:\\no\\such\\folder\\x.DAT"), FileStatus::WriteFailed);
+    EXPECT_EQ(saveSettingsFile(*doc, "Z:\\no\\such\\folder\\x.DAT", englishSignature),
+              FileStatus::WriteFailed);
 }
 
 } // namespace

@@ -115,7 +115,7 @@ class SpeedDial : public FrameTest {
             encodeDestination(rules, doc->registers, key, e);
         }
         packImage(*doc);
-        ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok);
+        ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), programSignature().c_str()), FileStatus::Ok);
         picks.push_back(path);
         command(IDM_OPEN);
         ASSERT_TRUE(shown.empty());
@@ -310,7 +310,7 @@ TEST_P(OkRefuses, ShowsWhyAndSelectsTheField) {
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_EQ(shown[0].text, c.message);
         EXPECT_EQ(shown[0].caption, "Zotwell - ZOT");
-        EXPECT_EQ(shown[0].buttons & MB_TYPEMASK, static_cast<UINT>(MB_OK));
+        EXPECT_EQ(shown[0].buttons, static_cast<UINT>(MB_OK)) << "an OK button and no icon";
         EXPECT_TRUE(d.focused(c.field)) << "focus on " << c.field;
         const std::string t = d.text(c.field);
         EXPECT_EQ(d.selection(c.field), std::make_pair(DWORD{0}, static_cast<DWORD>(t.size())));

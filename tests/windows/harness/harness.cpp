@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "messages.h"
 #include "resource.h"
+#include "resourcemodule.h"
 #include "settingsfile.h"
 #include "startup.h"
 
@@ -451,11 +452,15 @@ std::unique_ptr<Document> emptyDocument() {
     return doc;
 }
 
+std::string programSignature() {
+    return loadText(IDS_SIGNATURE);
+}
+
 void writeSampleFile(const std::string& path) {
     std::unique_ptr<Document> doc = emptyDocument();
     buildSampleMachine(*doc);
     packImage(*doc);
-    ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), programSignature().c_str()), FileStatus::Ok);
 }
 
 std::string readWholeFile(const std::string& path) {

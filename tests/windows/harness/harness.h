@@ -24,7 +24,7 @@
 struct Shown {
     std::string text;
     std::string caption;
-    UINT buttons;
+    UINT buttons; // as the message box would get them, with the icon
 };
 
 // The items of a context menu as it was shown; empty when none appeared.
@@ -130,6 +130,8 @@ bool runWithDialog(const std::function<void()>& open, const std::function<void(H
 
 // A zero-filled document with an empty image.
 std::unique_ptr<Document> emptyDocument();
+// The signature the program gives its files: string 3580 of its resource module.
+std::string programSignature();
 // The sample machine's full document: settings, configuration and keys
 // (001 "Sales", 002 "Accounts", ..., 006 free, 041 an FTP key).
 void writeSampleFile(const std::string& path);

@@ -208,14 +208,12 @@ TEST_P(NetworkAddress, IsRefusedWithItsMessageAndFocus) {
     EXPECT_TRUE(sameImage(before, imageNow()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, NetworkAddress,
-                         ::testing::Values(
-                             AddressCase{"Loopback", {"127", "0", "0", "1"}, text::firstOctet, 0},
-                             AddressCase{"NetworkAddress", {"192", "168", "1", "0"},
-                                         text::lastOctet, 3},
-                             AddressCase{"Incomplete", {"192", "", "1", "7"}, text::incomplete,
-                                         -1}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rules, NetworkAddress,
+    ::testing::Values(AddressCase{"Loopback", {"127", "0", "0", "1"}, text::firstOctet, 0},
+                      AddressCase{"NetworkAddress", {"192", "168", "1", "0"}, text::lastOctet, 3},
+                      AddressCase{"Incomplete", {"192", "", "1", "7"}, text::incomplete, -1}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(AdministratorSheet, AutoAcceptsAnEmptyAddress) {
     download();
@@ -259,8 +257,8 @@ TEST_P(PortField, EmptyOrOutOfRangeIsRefusedAtTheEdit) {
         sheet.set(c.edit, "65535");
         sheet.apply();
     });
-    EXPECT_EQ(texts(), (std::vector<std::string>{text::notInteger, text::portRange,
-                                                  text::portRange}));
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{text::notInteger, text::portRange, text::portRange}));
     // Only the last apply passed, and it stored the last port typed.
     EXPECT_FALSE(sameImage(before, imageNow()));
 }
@@ -283,7 +281,8 @@ TEST_F(AdministratorSheet, TheSenderAddressMustBeAnEmailAddress) {
         sheet.set(IDC_EM1_ADDRESS_EDIT, "");
         sheet.ok();
     });
-    EXPECT_EQ(texts(), std::vector<std::string>{"E-Mail address is invalid !\n\nExample: abc@xyz.com"});
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{"E-Mail address is invalid !\n\nExample: abc@xyz.com"});
     EXPECT_EQ(doc().image.blocks[64].blockLength, 0u) << "an empty address passes";
 }
 
@@ -319,10 +318,12 @@ TEST_F(AdministratorSheet, AnEmptiedTextSetsItsBlockLengthAtOnceAndCancelPutsItB
 TEST_F(AdministratorSheet, PasswordsAreMasked) {
     download();
     onTab("E-Mail Setting(1)", [&](SheetDriver& sheet) {
-        EXPECT_TRUE(GetWindowLongA(sheet.item(IDC_EM1_SMTP_PASSWORD_EDIT), GWL_STYLE) & ES_PASSWORD);
+        EXPECT_TRUE(GetWindowLongA(sheet.item(IDC_EM1_SMTP_PASSWORD_EDIT), GWL_STYLE) &
+                    ES_PASSWORD);
     });
     onTab("E-Mail Setting(2)", [&](SheetDriver& sheet) {
-        EXPECT_TRUE(GetWindowLongA(sheet.item(IDC_EM2_POP3_PASSWORD_EDIT), GWL_STYLE) & ES_PASSWORD);
+        EXPECT_TRUE(GetWindowLongA(sheet.item(IDC_EM2_POP3_PASSWORD_EDIT), GWL_STYLE) &
+                    ES_PASSWORD);
     });
 }
 
@@ -413,10 +414,10 @@ TEST_F(AdministratorSheet, ChangeAdminNumberChecksEachEditInTurn) {
         EXPECT_TRUE(sheet.applyEnabled());
         sheet.ok();
     });
-    EXPECT_EQ(texts(), (std::vector<std::string>{
-                           text::wrongNumber,
-                           "Invalid password : must be within 000000 to 999999 !",
-                           text::wrongNumber}));
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{text::wrongNumber,
+                                        "Invalid password : must be within 000000 to 999999 !",
+                                        text::wrongNumber}));
     EXPECT_EQ(settings().adminNumber, 0u);
     uint32_t stored;
     std::memcpy(&stored, doc().image.blocks[90].data, sizeof stored);
@@ -478,13 +479,13 @@ TEST_F(AdministratorSheet, EditsOfEveryPageReachTheFileAndTheMachine) {
     picks.push_back(path);
     command(IDM_SAVE_AS);
     Document saved = {};
-    ASSERT_EQ(openSettingsFile(saved, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(saved, path.c_str(), programSignature().c_str()), FileStatus::Ok);
     for (int k = dialBlockCount; k < blockCount; ++k) {
         EXPECT_EQ(saved.image.blocks[k].blockLength, expected.image.blocks[k].blockLength)
             << "block " << k;
-        EXPECT_EQ(std::memcmp(saved.image.blocks[k].data, expected.image.blocks[k].data,
-                              blockDataSize),
-                  0)
+        EXPECT_EQ(
+            std::memcmp(saved.image.blocks[k].data, expected.image.blocks[k].data, blockDataSize),
+            0)
             << "block " << k;
     }
 
@@ -518,8 +519,8 @@ TEST_F(AdministratorSheet, MachineStatusShowsTheConfigurationRecord) {
                                    seen.push_back(dialogText(dialog, id));
                                SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
                            }));
-    EXPECT_EQ(seen, (std::vector<std::string>{"Installed", "256", "ZC80-1.20.04-EN",
-                                              "ZE80-2.03.11", "ZW80K2U004512"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Installed", "256", "ZC80-1.20.04-EN", "ZE80-2.03.11",
+                                              "ZW80K2U004512"}));
 }
 
 TEST_F(AdministratorSheet, ASerialNumberTheMachineNeverHadIsThirteenZeros) {
@@ -551,9 +552,9 @@ TEST_F(AdministratorSheet, TheCounterShowsSixCounters) {
     ASSERT_TRUE(withDialog([&] { command(IDM_COUNTER); },
                            [&](HWND dialog) {
                                seen.push_back(dialogText(dialog, IDC_CNT_COPY_LABEL));
-                               for (int id : {IDC_CNT_COPY_TEXT, IDC_CNT_FAX_RX_TEXT,
-                                              IDC_CNT_REPORT_TEXT, IDC_CNT_PC_TEXT,
-                                              IDC_CNT_FAX_TX_TEXT, IDC_CNT_MAIL_TX_TEXT})
+                               for (int id :
+                                    {IDC_CNT_COPY_TEXT, IDC_CNT_FAX_RX_TEXT, IDC_CNT_REPORT_TEXT,
+                                     IDC_CNT_PC_TEXT, IDC_CNT_FAX_TX_TEXT, IDC_CNT_MAIL_TX_TEXT})
                                    seen.push_back(dialogText(dialog, id));
                                SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
                            }));

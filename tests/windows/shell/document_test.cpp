@@ -21,17 +21,31 @@ using Strings = std::vector<std::string>;
 void writeOtherFile(const std::string& path) {
     std::unique_ptr<Document> doc = emptyDocument();
     const std::vector<uint8_t> blank = makeDefaultTemplate();
-    ASSERT_EQ(newDocument(*doc, blank.data(), blank.size()), FileStatus::Ok);
+    ASSERT_EQ(newDocument(*doc, blank.data(), blank.size(), programSignature().c_str()),
+              FileStatus::Ok);
     DestinationEntry entry = {};
     entry.type = typeEmail;
     std::strcpy(entry.name, "Imported");
     std::strcpy(entry.address, "imported@example.com");
     ASSERT_EQ(encodeDestination(TextRules{"ENGLISH", nullptr}, doc->registers, 0, entry), 1);
     packImage(*doc);
-    ASSERT_EQ(saveSettingsFile(*doc, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(saveSettingsFile(*doc, path.c_str(), programSignature().c_str()), FileStatus::Ok);
 }
 
 const char noSuchFolder[] = "Z:\\no\\such\\folder\\x.DAT";
+
+// The signature of the test library that the OtherSignature tests run with.
+const char librarySignature[] = "QEBCODE001|ZOT|TAROVEN|AL";
+
+// The sample file at `path` with its signature replaced.
+void writeSampleSignedAs(const std::string& path, const char* signature) {
+    writeSampleFile(path);
+    std::string bytes = readWholeFile(path);
+    ASSERT_GE(bytes.size(), signatureSize);
+    bytes.replace(0, signatureSize, std::string(signatureSize, '\0'));
+    bytes.replace(0, std::strlen(signature), signature);
+    writeWholeFile(path, bytes);
+}
 
 using Documents = FrameTest;
 
@@ -46,7 +60,7 @@ TEST_F(Documents, NewOpensTheEmptyTemplateUntitled) {
     ASSERT_TRUE(closingAsks());
     EXPECT_EQ(shown.back().text, "Is Change NewFile.Dat Saved ?");
     EXPECT_EQ(shown.back().caption, "Zotwell - ZOT");
-    EXPECT_EQ(shown.back().buttons & MB_TYPEMASK, static_cast<UINT>(MB_YESNOCANCEL));
+    EXPECT_EQ(shown.back().buttons, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
 }
 
 TEST_F(Documents, SavingANewDocumentAsksForANameOnce) {
@@ -96,6 +110,87 @@ TEST_F(Documents, OpenReadsTheFileAndTakesItsName) {
     EXPECT_FALSE(closingAsks());
 }
 
+// The program's English signature asks more of each field than the test
+// library's: a file signed by that library is not one of the program's.
+TEST_F(Documents, AFileWhoseSignatureFieldsFallShortOfTheProgramsIsRefused) {
+    const std::string path = scratch("short.DAT");
+    writeSampleSignedAs(path, librarySignature);
+    picks.push_back(path);
+    command(IDM_OPEN);
+    EXPECT_EQ(texts(), Strings{says::badFile});
+    EXPECT_EQ(caption(), "Zotwell - ZOT - NewFile.Dat");
+}
+
+// Run from a copy of the tests with a library beside it whose string 3580 is
+// librarySignature: the program writes and compares that text.
+using OtherSignature = FrameTest;
+
+TEST_F(OtherSignature, FilesAreWrittenAndComparedWithTheLibrarysSignature) {
+    ASSERT_EQ(programSignature(), librarySignature) << "ctest runs this beside the library";
+    command(IDM_NEW);
+    EXPECT_TRUE(shown.empty()) << "the template's \"ZOD\" fields begin with the library's";
+    const std::string saved = scratch("new.DAT");
+    picks.push_back(saved);
+    command(IDM_SAVE_AS);
+    command(IDM_SAVE); // so that the Opens below do not ask
+    EXPECT_TRUE(shown.empty());
+    const std::string bytes = readWholeFile(saved);
+    ASSERT_GE(bytes.size(), signatureSize);
+    EXPECT_EQ(std::string(bytes.c_str()), librarySignature);
+    EXPECT_EQ(bytes.substr(0, signatureSize).find_first_not_of('\0', std::strlen(librarySignature)),
+              std::string::npos);
+
+    struct Case {
+        const char* file;
+        const char* signature;
+        bool opens;
+    } cases[] = {
+        {"own.DAT", librarySignature, true},
+        // The English program's fields begin with the library's.
+        {"english.DAT", "QEBCODE001|ZOT|TAROVENQEBNS|ALL", true},
+        {"short.DAT", "QEBCODE001|ZOT|TAROVE|AL", false},
+    };
+    std::string open = "new.DAT";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        shown.clear();
+        const std::string path = scratch(c.file);
+        writeSampleSignedAs(path, c.signature);
+        picks.push_back(path);
+        command(IDM_OPEN);
+        EXPECT_EQ(texts(), c.opens ? Strings{} : Strings{says::badFile});
+        if (c.opens) open = c.file;
+        EXPECT_EQ(caption(), "Zotwell - ZOT - " + open) << "a refused file leaves the open one";
+        if (c.opens) {
+            EXPECT_EQ(treeRootText(), "Copier 2nd floor");
+        }
+    }
+}
+
+// Run from a copy of the tests with the Japanese library beside it, under code
+// page 932, where the second byte of a double-byte character may be 0x5C.
+using JapaneseDocuments = FrameTest;
+
+TEST_F(JapaneseDocuments, TheCaptionNamesAFileWhoseCharactersEndInABackslashByte) {
+    ASSERT_EQ(GetACP(), 932u) << "ctest runs this with LC_ALL and LOCPATH";
+    const std::string opened = "\x95\x5C"
+                               "a.DAT"; // "表a.DAT"
+    const std::string path = scratch(opened.c_str());
+    writeSampleFile(path);
+    picks.push_back(path);
+    command(IDM_OPEN);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(caption(), "Zotwell - ZOT - " + opened);
+
+    const std::string savedAs = "\x83\x5C\x83\x74\x83\x67"
+                                ".DAT"; // "ソフト.DAT"
+    picks.push_back(scratch(savedAs.c_str()));
+    command(IDM_SAVE_AS);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(caption(), "Zotwell - ZOT - " + savedAs);
+    EXPECT_TRUE(fileExists(scratch(savedAs.c_str())));
+}
+
 TEST_F(Documents, ClosingAChangedDocumentWithANameSavesItInPlace) {
     const std::string path = openSample();
     showSpeedDial();
@@ -105,7 +200,7 @@ TEST_F(Documents, ClosingAChangedDocumentWithANameSavesItInPlace) {
     EXPECT_TRUE(closed());
     EXPECT_EQ(fileDialogs.size(), 1u) << "no dialog: the file has a name";
     std::unique_ptr<Document> saved = emptyDocument();
-    ASSERT_EQ(openSettingsFile(*saved, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(*saved, path.c_str(), programSignature().c_str()), FileStatus::Ok);
     unpackImage(*saved);
     EXPECT_FALSE(isRegistered(saved->registers, 0));
     EXPECT_TRUE(isRegistered(saved->registers, 1));
@@ -159,12 +254,13 @@ TEST_P(RefusedFile, IsNotImported) {
 }
 
 const char kodSignature[] = "QEBCODE001|KOD|TAROVENQEBNS|ALL";
+const char zotSignature[] = "QEBCODE001|ZOT|TAROVENQEBNS|ALL";
 INSTANTIATE_TEST_SUITE_P(
     Files, RefusedFile,
     ::testing::Values(BadFile{"Missing", nullptr, 0}, BadFile{"Empty", "", 0},
                       BadFile{"Text", "just some text, no settings", 27},
                       BadFile{"SiblingVariant", kodSignature, sizeof kodSignature},
-                      BadFile{"SignatureOnly", programSignature, sizeof programSignature}),
+                      BadFile{"SignatureOnly", zotSignature, sizeof zotSignature}),
     [](const ::testing::TestParamInfo<BadFile>& f) { return f.param.name; });
 
 TEST_F(Documents, CancelledFileDialogsChangeNothing) {
@@ -185,7 +281,14 @@ TEST_F(Documents, AFailedSaveSaysSoAndKeepsTheMark) {
     picks = {noSuchFolder, noSuchFolder};
     command(IDM_SAVE_AS);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].text.find(noSuchFolder), std::string::npos) << shown[0].text;
+    // The string table's text with the path, then the system's reason.
+    const std::string& said = shown[0].text;
+    const size_t lineEnd = said.find('\n');
+    EXPECT_EQ(said.substr(0, lineEnd),
+              std::string("The file ") + noSuchFolder + " could not be saved.");
+    ASSERT_NE(lineEnd, std::string::npos) << said;
+    EXPECT_GT(said.size(), lineEnd + 1) << "the reason is not empty";
+    EXPECT_EQ(shown[0].buttons, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_EQ(shown[0].caption, "Zotwell - ZOT");
     EXPECT_EQ(caption(), "Zotwell - ZOT - NewFile.Dat");
     command(IDM_SAVE);

@@ -208,7 +208,7 @@ TEST_F(Views, ADeletedKeyIsGoneFromTheSavedFile) {
     EXPECT_TRUE(shown.empty()) << "Delete does not ask";
     command(IDM_SAVE);
     std::unique_ptr<Document> saved = emptyDocument();
-    ASSERT_EQ(openSettingsFile(*saved, path.c_str()), FileStatus::Ok);
+    ASSERT_EQ(openSettingsFile(*saved, path.c_str(), programSignature().c_str()), FileStatus::Ok);
     unpackImage(*saved);
     EXPECT_FALSE(isRegistered(saved->registers, sales));
     EXPECT_TRUE(isRegistered(saved->registers, accounts));

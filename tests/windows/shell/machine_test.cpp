@@ -69,7 +69,7 @@ TEST_P(ConnectRefused, SaysWhyAndStaysOffline) {
     command(IDM_CONNECT);
     EXPECT_EQ(texts(), Strings{GetParam().message});
     EXPECT_EQ(shown.front().caption, "Zotwell - ZOT");
-    EXPECT_EQ(shown.front().buttons & MB_TYPEMASK, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(shown.front().buttons, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_FALSE(online());
     EXPECT_FALSE(machine.sessionOpen());
     EXPECT_TRUE(menuEnabled(IDM_CONNECT));
