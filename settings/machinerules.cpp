@@ -89,7 +89,7 @@ int buzzerLevel(int volume, uint8_t stored) {
 }
 
 int paperSizeKind(uint8_t tray1Size) {
-    return tray1Size >= 5 ? sizeKindList : tray1Size;
+    return tray1Size >= 5 ? static_cast<int>(sizeKindList) : tray1Size;
 }
 
 const ListItem paperSizeItems[paperSizeItemCount] = {

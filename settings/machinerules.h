@@ -91,3 +91,8 @@ size_t duplexItems(const uint8_t* config, ListItem out[4]);
 // The erase widths the machine takes.
 constexpr int eraseLow = 4, eraseHigh = 20, marginLow = 0, marginHigh = 20;
 uint8_t clampErase(uint8_t width);
+
+// Everything but an A4 machine (machine class 1) is an A3 machine.
+inline bool isA3Machine(uint8_t machineClass) {
+    return machineClass != 1;
+}
