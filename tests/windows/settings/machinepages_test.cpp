@@ -205,6 +205,33 @@ TEST_F(UtilitySheet, MachineSettingFollowsTheEquipmentAndHidesAutoShutOff) {
     }
 }
 
+TEST_F(UtilitySheet, TheDestinationCodeChoosesThePanelLanguagesAndHagaki) {
+    utility().machine.destinationCode = 4;
+    utility().machine.panelLanguage = 1;
+    utility().paper.tray1Size = 2;
+    onTab("Machine Setting", [&](SheetDriver& sheet) {
+        EXPECT_EQ(listItems(sheet, IDC_MS_LANGUAGE_LIST),
+                  (std::vector<std::string>{"ENGLISH", "JAPANESE"}));
+        EXPECT_EQ(sheet.chosenText(IDC_MS_LANGUAGE_LIST), "JAPANESE");
+        sheet.choose(IDC_MS_LANGUAGE_LIST, 0);
+        EXPECT_EQ(utility().machine.panelLanguage, 0);
+        ASSERT_TRUE(sheet.selectTab("Paper Source"));
+        EXPECT_TRUE(sheet.visible(IDC_PS_HAGAKI_RADIO));
+        EXPECT_TRUE(sheet.checked(IDC_PS_HAGAKI_RADIO));
+        sheet.ok();
+    });
+    EXPECT_EQ(utility().paper.tray1Size, 2);
+    utility().machine.destinationCode = 1;
+    onTab("Machine Setting", [&](SheetDriver& sheet) {
+        EXPECT_EQ(listItems(sheet, IDC_MS_LANGUAGE_LIST).size(), 12u);
+        ASSERT_TRUE(sheet.selectTab("Paper Source"));
+        // Without Hagaki paper a stored Hagaki size falls back to the list.
+        EXPECT_FALSE(sheet.visible(IDC_PS_HAGAKI_RADIO));
+        EXPECT_TRUE(sheet.checked(IDC_PS_SIZE_LIST_RADIO));
+    });
+    EXPECT_EQ(utility().paper.tray1Size, 0);
+}
+
 TEST_F(UtilitySheet, TheScanThresholdIsStoredInStepsOfEight) {
     utility().machine.scanThreshold = 16;
     onTab("Machine Setting", [&](SheetDriver& sheet) {
@@ -386,7 +413,7 @@ TEST_F(UtilitySheet, TheTrayDialogShowsOnlyTheInstalledTrays) {
     }
 }
 
-TEST_F(UtilitySheet, TheTrayDialogKeepsItsEditsOnOkAndDropsThemOnCancel) {
+TEST_F(UtilitySheet, TheTrayDialogKeepsItsEditsOnOkAndDropsThemOnClose) {
     config()[2] = 5;
     PaperSourceBlock& p = utility().paper;
     p.trayMedia[1] = 3; // recycle, but no duplex unit is installed
@@ -399,7 +426,7 @@ TEST_F(UtilitySheet, TheTrayDialogKeepsItsEditsOnOkAndDropsThemOnCancel) {
             clickIn(dialog, IDC_TRAY5_METRIC_RADIO);
             EXPECT_EQ(p.trayMedia[0], 11);
             EXPECT_EQ(p.trayUnit[3], 1);
-            clickIn(dialog, IDCANCEL);
+            SendMessageA(dialog, WM_CLOSE, 0, 0); // the close box
         }));
         EXPECT_EQ(p.trayMedia[0], 0);
         EXPECT_EQ(p.trayMedia[1], 3);
