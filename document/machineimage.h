@@ -95,25 +95,76 @@ struct ImageSettings {
     uint32_t adminNumber;
 };
 
+// The Machine Setting page's block. The page backs it up whole when it opens
+// and puts it back when the sheet is cancelled, so its members keep the
+// machine's order and widths, spare bytes and the page's flag byte included.
+struct MachineSettingBlock {
+    uint8_t autoPanelReset, autoPanelResetTime; // time: 0 disabled, 1-6 = list item 0-5
+    uint8_t spare1[2];
+    uint32_t sleepModeTime;
+    uint8_t autoShutOff;
+    uint8_t spare2[3];
+    uint32_t autoShutOffTime;
+    uint8_t adfDensityMode, bookDensityMode;
+    uint8_t spare3;
+    uint8_t printDensity, lcdContrast;
+    uint8_t spare4;
+    uint8_t destinationCode; // chooses the panel languages; nothing sets it yet
+    uint8_t panelLanguage;
+    uint8_t buzzerEnabled;    // 0 or 128
+    uint8_t buzzerVolumes[10]; // each a level 0-3 shifted into its bit pair
+    uint8_t initialMode, scanThreshold, keyRepeatStart, keyRepeatInterval;
+    uint8_t pageFlag; // where the machine keeps the page's changed flag
+};
+
+// The Paper Source page's block, in the same order and widths.
+struct PaperSourceBlock {
+    uint8_t tray1Unit, trayUnit[4], tray1Media, tray1Size;
+    uint8_t spare1;
+    uint16_t sizeInputX, sizeInputY;
+    uint8_t spare2;
+    uint8_t trayMedia[4];
+    uint8_t spare3;
+    uint16_t memory1X, memory1Y, memory2X, memory2Y;
+    uint8_t pageFlag;
+};
+
+struct CopySetting1Block {
+    uint8_t paperPriority, qualityPriority, densityPriority, autoDensityLevel, manualDensity;
+    uint8_t bindingPosition, pageMargin, smallOriginal, eraseLeft, eraseUpper, eraseFrame;
+    uint8_t spare[2];
+    uint8_t duplexPriority, outputBindingPosition, originalBindingPosition;
+    uint8_t pageFlag;
+    uint8_t outerErase;
+};
+
+struct CopySetting2Block {
+    uint8_t mixedOriginal, copyPriority, outputPriority, fourInOneOrder, crisscross;
+    uint8_t originalDirection, bookSeparation, stamp, pageFormat, dateTimeFormat;
+    uint8_t pageFlag;
+};
+
+static_assert(offsetof(MachineSettingBlock, sleepModeTime) == 4 &&
+                  offsetof(MachineSettingBlock, autoShutOffTime) == 12 &&
+                  offsetof(MachineSettingBlock, destinationCode) == 22 &&
+                  offsetof(MachineSettingBlock, pageFlag) == 39 && sizeof(MachineSettingBlock) == 40,
+              "Machine Setting block layout");
+static_assert(offsetof(PaperSourceBlock, sizeInputX) == 8 &&
+                  offsetof(PaperSourceBlock, trayMedia) == 13 &&
+                  offsetof(PaperSourceBlock, memory1X) == 18 &&
+                  offsetof(PaperSourceBlock, pageFlag) == 26,
+              "Paper Source block layout");
+static_assert(offsetof(CopySetting1Block, duplexPriority) == 13 &&
+                  sizeof(CopySetting1Block) == 18 && sizeof(CopySetting2Block) == 11,
+              "Copy Setting block layouts");
+
 // Settings of the Utility sheet. They have no block: they start at zero and
 // neither the image, the settings file nor the machine carries them.
 struct UtilitySettings {
-    uint8_t autoPanelReset, autoPanelResetTime;
-    uint32_t sleepModeTime;
-    uint8_t autoShutOff;
-    uint32_t autoShutOffTime;
-    uint8_t adfDensityMode, bookDensityMode, printDensity, lcdContrast;
-    uint8_t destinationCode, panelLanguage, buzzerEnabled, buzzerVolumes[10];
-    uint8_t initialMode, scanThreshold, keyRepeatStart, keyRepeatInterval;
-    uint8_t tray1Unit, trayUnit[4], tray1Media, tray1Size;
-    uint16_t sizeInputX, sizeInputY;
-    uint8_t trayMedia[4];
-    uint16_t memory1X, memory1Y, memory2X, memory2Y;
-    uint8_t paperPriority, qualityPriority, densityPriority, autoDensityLevel, manualDensity;
-    uint8_t bindingPosition, pageMargin, smallOriginal, eraseLeft, eraseUpper, eraseFrame;
-    uint8_t duplexPriority, outputBindingPosition, originalBindingPosition, outerErase;
-    uint8_t mixedOriginal, copyPriority, outputPriority, fourInOneOrder, crisscross;
-    uint8_t originalDirection, bookSeparation, stamp, pageFormat, dateTimeFormat;
+    MachineSettingBlock machine;
+    PaperSourceBlock paper;
+    CopySetting1Block copy1;
+    CopySetting2Block copy2;
     uint8_t faxDensityLevel, faxQuality, defaultTxMode, faxHeader, confirmFaxNumber;
     uint8_t memoryRx;
     uint16_t memoryRxOnTime, memoryRxOffTime;

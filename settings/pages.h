@@ -3,7 +3,14 @@
 #include "settingspage.h"
 
 // "Utility Setting"
+extern const SettingsPage machineSettingPage;
+extern const SettingsPage paperSourcePage;
+extern const SettingsPage copySetting1Page;
+extern const SettingsPage copySetting2Page;
 extern const SettingsPage scanSettingPage;
+
+// Clamps the auto shut-off time to its slider's range and shows it there.
+void ShowAutoShutOffTime(HWND page);
 
 // "Administrator Mode"
 extern const SettingsPage administratorModePage;

@@ -115,14 +115,14 @@ void storeText(HWND page, const Field& f) {
     if (block >= 0) setTextSetting(settingsDocument(), block, text.c_str(), text.size());
 }
 
-void storePort(HWND page, const Field& f) {
+void storeDigits(HWND page, const Field& f, int digits) {
     std::string text = itemText(page, f.control, portReadLimit);
     const FilterResult found = filterDigits(text);
     if (found.kind == FilterResult::Remove) {
         applyFilter(text, found);
         putBackText(page, f.control, text, found.position);
     } else {
-        SendDlgItemMessageA(page, f.control, EM_SETLIMITTEXT, portDigits, 0);
+        SendDlgItemMessageA(page, f.control, EM_SETLIMITTEXT, static_cast<WPARAM>(digits), 0);
     }
     const IntegerCheck value = checkIntegerText(text, 0, 99999);
     setFieldValue(settingsRecord(), f.offset, f.width,
@@ -166,8 +166,9 @@ bool storeField(HWND page, const Field& f, int control, int notification) {
         return true;
     }
     case FieldKind::Port:
+    case FieldKind::Number:
         if (notification != EN_CHANGE) return false;
-        storePort(page, f);
+        storeDigits(page, f, f.kind == FieldKind::Port ? portDigits : f.digits);
         return true;
     case FieldKind::Ipv4:
         if (notification != EN_CHANGE) return false;
@@ -353,6 +354,11 @@ Field textField(int control, FieldRef field) {
 Field nameField(int control, FieldRef field) {
     return plainField(FieldKind::Name, control, field);
 }
+Field numberField(int control, FieldRef field, uint8_t digits) {
+    Field f = plainField(FieldKind::Number, control, field);
+    f.digits = digits;
+    return f;
+}
 
 void loadField(HWND page, const Field& f) {
     const bool wasFilling = sheetState.filling;
@@ -378,10 +384,12 @@ void loadField(HWND page, const Field& f) {
     case FieldKind::Slider:
         if (const SliderSpec* s = sliderSpec(f.control)) loadSlider(page, *s);
         break;
-    case FieldKind::Port: {
+    case FieldKind::Port:
+    case FieldKind::Number: {
         char text[16];
         std::snprintf(text, sizeof text, "%lu", static_cast<unsigned long>(value));
-        SendDlgItemMessageA(page, f.control, EM_SETLIMITTEXT, portDigits, 0);
+        const int digits = f.kind == FieldKind::Port ? portDigits : f.digits;
+        SendDlgItemMessageA(page, f.control, EM_SETLIMITTEXT, static_cast<WPARAM>(digits), 0);
         SetDlgItemTextA(page, f.control, text);
         break;
     }

@@ -54,6 +54,7 @@ enum class FieldKind : uint8_t {
     Ipv4,   // IPv4 address control: four octets in dotted order, blank when all zero
     Text,   // edit: text through the server-text filter; the block's length follows it
     Name,   // edit: a 20-character name through the name filter; the same
+    Number, // edit of up to `digits` digits: the decimal value, 0 when empty
 };
 
 struct Field {
@@ -64,6 +65,7 @@ struct Field {
     int lastControl; // Radios: the group's last button
     const uint32_t* values;
     UINT firstString, lastString; // List
+    uint8_t digits;               // Number
     // Controls enabled while the value is not 0 (a check box or radio group
     // that switches a part of the page on).
     const int* dependants;
@@ -89,6 +91,7 @@ Field portField(int control, FieldRef field);
 Field ipv4Field(int control, FieldRef field);
 Field textField(int control, FieldRef field);
 Field nameField(int control, FieldRef field);
+Field numberField(int control, FieldRef field, uint8_t digits);
 template <size_t N> Field withDependants(Field field, const int (&controls)[N]) {
     field.dependants = controls;
     field.dependantCount = static_cast<uint8_t>(N);

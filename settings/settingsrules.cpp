@@ -50,14 +50,14 @@ namespace {
         static_cast<uint8_t>(sizeof(static_cast<SettingsRecord*>(nullptr)->m))
 
 const SliderSpec sliders[] = {
-    {IDC_MS_SLEEP_SLIDER, SLIDER_FIELD(utility.sleepModeTime), 1, 60, 10, IDC_MS_SLEEP_LABEL,
+    {IDC_MS_SLEEP_SLIDER, SLIDER_FIELD(utility.machine.sleepModeTime), 1, 60, 10, IDC_MS_SLEEP_LABEL,
      IDS_UNIT_MIN},
-    {IDC_MS_SHUT_OFF_SLIDER, SLIDER_FIELD(utility.autoShutOffTime), 15, 240, 10,
+    {IDC_MS_SHUT_OFF_SLIDER, SLIDER_FIELD(utility.machine.autoShutOffTime), 15, 240, 10,
      IDC_MS_SHUT_OFF_LABEL, IDS_UNIT_MIN},
-    {IDC_MS_LCD_CONTRAST_SLIDER, SLIDER_FIELD(utility.lcdContrast), 0, 3, 1, 0, 0},
-    {IDC_MS_PRINT_DENSITY_SLIDER, SLIDER_FIELD(utility.printDensity), 0, 6, 1, 0, 0},
-    {IDC_CS1_DENSITY_SLIDER, SLIDER_FIELD(utility.manualDensity), 0, 8, 1, 0, 0},
-    {IDC_CS1_OUTER_ERASE_SLIDER, SLIDER_FIELD(utility.outerErase), 0, 4, 1, 0, 0},
+    {IDC_MS_LCD_CONTRAST_SLIDER, SLIDER_FIELD(utility.machine.lcdContrast), 0, 3, 1, 0, 0},
+    {IDC_MS_PRINT_DENSITY_SLIDER, SLIDER_FIELD(utility.machine.printDensity), 0, 6, 1, 0, 0},
+    {IDC_CS1_DENSITY_SLIDER, SLIDER_FIELD(utility.copy1.manualDensity), 0, 8, 1, 0, 0},
+    {IDC_CS1_OUTER_ERASE_SLIDER, SLIDER_FIELD(utility.copy1.outerErase), 0, 4, 1, 0, 0},
     {IDC_FTX_DENSITY_SLIDER, SLIDER_FIELD(utility.faxDensityLevel), 0, 4, 1, 0, 0},
     {IDC_FRX_RINGS_SLIDER, SLIDER_FIELD(utility.ringCount), 0, 15, 1, IDC_FRX_RINGS_LABEL, 0},
     {IDC_EM1_SMTP_TIMEOUT_SLIDER, SLIDER_FIELD(image.smtpTimeout), 30, 300, 10,

@@ -27,10 +27,10 @@ struct PageRow {
 };
 
 const PageRow utilityRows[] = {
-    {IDS_TAB_MACHINE, IDD_MACHINE_SETTING, nullptr, always},
-    {IDS_TAB_PAPER, IDD_PAPER_SOURCE, nullptr, always},
-    {IDS_TAB_COPY1, IDD_COPY_SETTING1, nullptr, a3Only},
-    {IDS_TAB_COPY2, IDD_COPY_SETTING2, nullptr, always},
+    {IDS_TAB_MACHINE, IDD_MACHINE_SETTING, &machineSettingPage, always},
+    {IDS_TAB_PAPER, IDD_PAPER_SOURCE, &paperSourcePage, always},
+    {IDS_TAB_COPY1, IDD_COPY_SETTING1, &copySetting1Page, a3Only},
+    {IDS_TAB_COPY2, IDD_COPY_SETTING2, &copySetting2Page, always},
     {IDS_TAB_FAX_TX, IDD_FAX_TX, nullptr, always},
     {IDS_TAB_FAX_RX, IDD_FAX_RX, nullptr, always},
     {IDS_TAB_SCAN, IDD_SCAN_SETTING, &scanSettingPage, always},

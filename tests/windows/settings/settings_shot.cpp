@@ -2,6 +2,8 @@
 // leaves it open, for scripts/screenshot-settings:
 //   settings_shot.exe WHAT RECTFILE
 // WHAT is "utility N" or "admin N" (the sheet with its N-th tab, from 0),
+// "dialog N BUTTON" (the sub-dialog that the button BUTTON of the Utility
+// sheet's N-th page opens),
 // "prompt" (the administrator-number prompt), "status" (Machine Status) or
 // "counter". The main window downloads from the in-process simulated copier
 // exactly as Machine > Download does and runs the menu command; the
@@ -26,6 +28,7 @@ namespace {
 std::string rectFile;
 int tab = -1;           // the sheet's tab to show; -1 for a dialog
 bool answerPrompt;      // the prompt stands before the window to show
+int subDialogButton;    // the page's button that opens the window to show; 0 for none
 HWND shown;
 
 void CALLBACK reportPlace(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -51,6 +54,15 @@ void CALLBACK showWindow(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     }
     if (tab > 0) PropSheet_SetCurSel(shown, nullptr, tab);
+    if (subDialogButton) {
+        // The sub-dialog opens from inside the click, in the sheet's own loop.
+        const HWND page = PropSheet_GetCurrentPageHwnd(shown);
+        shown = nullptr;
+        tab = -1;
+        PostMessageA(GetDlgItem(page, subDialogButton), BM_CLICK, 0, 0);
+        subDialogButton = 0;
+        return;
+    }
     SetTimer(nullptr, 0, 500, reportPlace);
 }
 
@@ -71,7 +83,7 @@ void send(UINT command) {
 }
 
 UINT commandOf(const std::string& what) {
-    if (what == "utility") return IDM_UTILITY_SETTING;
+    if (what == "utility" || what == "dialog") return IDM_UTILITY_SETTING;
     if (what == "admin") return IDM_ADMIN_MANAGEMENT;
     if (what == "prompt") return IDM_ADMIN_MANAGEMENT;
     if (what == "status") return IDM_CONFIGURATION;
@@ -92,6 +104,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         char* end = nullptr;
         tab = static_cast<int>(std::strtol(rest, &end, 10));
         if (end == rest || tab < 0) return 2;
+        rest = end;
+        while (*rest == ' ')
+            ++rest;
+    }
+    if (std::strcmp(what, "dialog") == 0) {
+        char* end = nullptr;
+        subDialogButton = static_cast<int>(std::strtol(rest, &end, 10));
+        if (end == rest || subDialogButton <= 0) return 2;
         rest = end;
         while (*rest == ' ')
             ++rest;
