@@ -121,6 +121,12 @@ struct UtilitySettings {
     uint8_t trayEnable[5], rxFooter, callTransfer, callTransferTime, closedNetwork, ringCount;
     uint8_t activityReport, reservationReport, txResultReport, rxResultReport;
     uint8_t scanResolution, scanFormat, scanCoding, scanColor;
+    // The fax pages' stored values beside their working ones above: the
+    // density as the machine counts it (level x 8), the memory-RX password
+    // (four digits, or all zero for none) and the forwarding destination.
+    uint8_t faxDensity;
+    char memoryRxPassword[4];
+    uint8_t forwardLocation[72];
     uint8_t paperSizeRegion; // 1 or 5 choose the inch paper sizes; nothing sets it yet
 };
 

@@ -3,7 +3,10 @@
 #include "settingspage.h"
 
 // "Utility Setting"
+extern const SettingsPage faxTxPage;
+extern const SettingsPage faxRxPage;
 extern const SettingsPage scanSettingPage;
+extern const SettingsPage reportSettingPage;
 
 // "Administrator Mode"
 extern const SettingsPage administratorModePage;

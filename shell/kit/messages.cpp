@@ -39,6 +39,13 @@ int ShowMessage(HWND owner, UINT stringId, UINT buttons, ...) {
     return MessageBoxA(owner, text, caption.c_str(), buttons | iconFor(buttons));
 }
 
+int ShowPlainMessage(HWND owner, UINT stringId) {
+    const std::string text = loadText(stringId);
+    const std::string caption = loadText(IDS_APP_TITLE);
+    if (answerHook) return answerHook(owner, text.c_str(), caption.c_str(), MB_OK);
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK);
+}
+
 int ShowSystemMessage(HWND owner, const char* subject, DWORD error) {
     char reason[512] = "";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,

@@ -10,6 +10,10 @@
 // Returns the button pressed (IDOK, IDYES, IDNO, IDCANCEL).
 int ShowMessage(HWND owner, UINT stringId, UINT buttons, ...);
 
+// The same with an OK button and no icon, for the notices of a dialog that
+// asks for a missing or malformed entry.
+int ShowPlainMessage(HWND owner, UINT stringId);
+
 // A failure the system describes better than the program can: `subject`
 // (a file's path), then the system's own text for `error`. OK only.
 int ShowSystemMessage(HWND owner, const char* subject, DWORD error);
