@@ -13,7 +13,7 @@ TEST(FaxTx, DensityLevelsAreStoredTimesEight) {
         EXPECT_EQ(faxDensityOf(level), level * 8);
         EXPECT_EQ(faxDensityLevelOf(static_cast<uint8_t>(level * 8), 3), level);
     }
-    for (uint8_t odd : {1, 7, 40, 255})
+    for (uint8_t odd : {uint8_t(1), uint8_t(7), uint8_t(40), uint8_t(255)})
         EXPECT_EQ(faxDensityLevelOf(odd, 3), 3) << int(odd);
 }
 
@@ -77,7 +77,9 @@ TEST(MemoryRxTime, ChecksStopAtTheFirstValueOutOfRange) {
     for (const Case& c : cases) {
         const RxTimeCheck found = checkRxTimes(c.t);
         EXPECT_EQ(found.edit, c.edit);
-        if (!found.passed()) EXPECT_EQ(found.high, c.high);
+        if (!found.passed()) {
+            EXPECT_EQ(found.high, c.high);
+        }
     }
     EXPECT_EQ(times("", "", "", "").value(onHour), 0); // an empty edit reads as 0
 }

@@ -21,7 +21,7 @@ TEST(ForwardRecord, IsTheMachinesSeventyTwoBytes) {
 
 TEST(ForwardRecord, AnyKindButEmailReadsAsFax) {
     ForwardLocation r = zero();
-    for (uint8_t kind : {0, 2, 3, 255}) {
+    for (uint8_t kind : {uint8_t(0), uint8_t(2), uint8_t(3), uint8_t(255)}) {
         r.bytes[0] = kind;
         EXPECT_EQ(forwardKindOf(r), forwardFax) << int(kind);
     }
@@ -132,7 +132,7 @@ TEST(ForwardMaxTxSize, CodesSelectTheirListPositions) {
 }
 
 TEST(ForwardMaxTxSize, AnUnknownCodeKeepsTheLastPosition) {
-    for (uint8_t code : {3, 8, 10, 13, 255}) {
+    for (uint8_t code : {uint8_t(3), uint8_t(8), uint8_t(10), uint8_t(13), uint8_t(255)}) {
         EXPECT_EQ(maxTxSizeListPosition(code, false, 2), 2);
         EXPECT_EQ(maxTxSizeListPosition(code, true, 1), 1);
     }
