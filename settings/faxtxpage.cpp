@@ -24,6 +24,7 @@ const uint32_t txModes[] = {0, 4};
 const uint32_t headerValues[] = {0, 2};
 const uint32_t confirmValues[] = {0, 16};
 
+constexpr size_t densitySlider = 0; // the row the page loads again once the level is known
 const Field fields[] = {
     sliderField(IDC_FTX_DENSITY_SLIDER),
     radioField(IDC_FTX_MEMORY_TX_RADIO, IDC_FTX_ADF_TX_RADIO, FIELD(utility.defaultTxMode),
@@ -39,7 +40,7 @@ UtilitySettings& fax() {
 void opened(HWND page) {
     UtilitySettings& u = fax();
     u.faxDensityLevel = static_cast<uint8_t>(faxDensityLevelOf(u.faxDensity, u.faxDensityLevel));
-    loadField(page, fields[0]);
+    loadField(page, fields[densitySlider]);
     FillComboFromStrings(page, IDC_FTX_QUALITY_LIST, IDS_FAX_QUALITY_FIRST, IDS_FAX_QUALITY_LAST,
                          faxQualityPosition(u.faxQuality));
     const uint8_t* config = settingsDocument().config;
