@@ -106,15 +106,24 @@ bool nextItemHeader(ByteReader& reader, uint32_t& id, uint32_t& length, MergeRes
 // image the item is only checked.
 MergeStatus mergeOneItem(MachineImage* image, ByteReader& reader, int index, uint32_t length) {
     if (!carriesData(length)) {
-        if (image && index >= 0) image->blocks[index].blockLength = length;
+        if (image && index >= 0) {
+            image->blocks[index].blockLength = length;
+            // An empty item empties the block: a text sent as length 0 must
+            // not read back as the text it replaced.
+            if (length == 0) std::memset(image->blocks[index].data, 0, blockDataSize);
+        }
         return MergeStatus::Ok;
     }
     if (index >= 0 && length > blockDataSize) return MergeStatus::ItemTooLong;
     const uint8_t* data = reader.bytes(length);
     if (!data) return MergeStatus::ItemTruncated;
     if (image && index >= 0) {
-        image->blocks[index].blockLength = length;
-        std::memcpy(image->blocks[index].data, data, length);
+        ImageBlock& block = image->blocks[index];
+        block.blockLength = length;
+        std::memcpy(block.data, data, length);
+        // A text goes without its terminator: what followed a longer text
+        // before is not part of the block any more.
+        std::memset(block.data + length, 0, blockDataSize - length);
     }
     return MergeStatus::Ok;
 }

@@ -1,8 +1,6 @@
 // The fax pages' window-free rules: density and quality codes, the memory-RX
 // times, flags and password, and the forward mode after the destination dialog.
 #include "faxrules.h"
-#include "resource.h"
-#include "settingsrules.h"
 
 #include <gtest/gtest.h>
 
@@ -121,22 +119,6 @@ TEST(ForwardMode, AfterTheDestinationDialog) {
     for (const Case& c : cases)
         EXPECT_EQ(forwardModeAfterDialog(c.clicked, c.before, c.cancelled, c.destination), c.after)
             << int(c.clicked) << " " << int(c.before) << " " << c.cancelled << c.destination;
-}
-
-} // namespace
-
-namespace {
-
-// The rings slider through the sliders' shared rule: Home and End move the
-// field with the thumb, and the label counts rings from one.
-TEST(RingsSlider, EndsAndLabel) {
-    const SliderSpec* rings = sliderSpec(IDC_FRX_RINGS_SLIDER);
-    ASSERT_NE(rings, nullptr);
-    EXPECT_EQ(sliderStep(*rings, 7 /* End */, 3, 3), 15);
-    EXPECT_EQ(sliderStep(*rings, 6 /* Home */, 3, 3), 0);
-    EXPECT_EQ(sliderStep(*rings, 8 /* end of tracking */, 3, 15), 3);
-    EXPECT_EQ(sliderLabel(*rings, 15, ""), "16");
-    EXPECT_EQ(sliderLabel(*rings, 0, ""), "1");
 }
 
 } // namespace

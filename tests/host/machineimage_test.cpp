@@ -249,6 +249,31 @@ TEST(MergeReply, ConsumesExactlyUpToTheClosingItem) {
               settingValue(13, 22));
 }
 
+// A text travels without its terminator, so the receiving image must not keep
+// what a longer text, or a text now emptied, left in the block.
+TEST(MergeReply, ATextReplacesTheWholeBlock) {
+    auto doc = makeDocument();
+    const uint32_t nameId = doc->image.blocks[machineNameBlock].blockId;
+    const std::string longer = "Copier 3rd floor", shorter = "Copier 3F";
+    struct Case {
+        const char* title;
+        std::string second;
+    } cases[] = {{"shorter text", shorter}, {"emptied text", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        for (const std::string* text : {&longer, &c.second}) {
+            ItemList reply;
+            reply.item(nameId, Bytes(text->begin(), text->end())).item(endBlockId, 0);
+            ASSERT_TRUE(mergeReplyItems(doc->image, reply.bytes.data(), reply.bytes.size()).ok());
+        }
+        unpackImage(*doc);
+        char name[64];
+        textSetting(*doc, machineNameBlock, name, sizeof name);
+        EXPECT_EQ(std::string(name), c.second);
+        EXPECT_EQ(doc->image.blocks[machineNameBlock].blockLength, c.second.size());
+    }
+}
+
 TEST(MergeReply, UnknownItemIsSkippedByItsOwnLength) {
     auto doc = makeDocument();
     // The unknown item's data looks like an item for block 0; reading it as one

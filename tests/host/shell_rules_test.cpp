@@ -105,3 +105,12 @@ TEST(Splitter, IgnoresPushesFurtherPastAnEdgeItStandsAt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PaperSizes, InchSizesOnlyForTheRegionsThatUseThem) {
+    for (uint8_t region = 0; region < 8; ++region)
+        EXPECT_EQ(inchPaperSizesFor(region), region == 1 || region == 5 ? 1u : 0u) << int(region);
+}
+
+} // namespace
