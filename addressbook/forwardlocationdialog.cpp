@@ -12,7 +12,6 @@
 #include "resourcemodule.h"
 #include "shellstate.h"
 
-#include <cstring>
 #include <string>
 
 uint32_t forwardCancelled;
@@ -42,7 +41,7 @@ const LabelText labels[] = {
     {IDCANCEL, IDS_CANCEL},
 };
 
-uint8_t* storedRecord() {
+ForwardLocation& storedRecord() {
     return shell.document->settings.utility.forwardLocation;
 }
 
@@ -117,7 +116,7 @@ void showFax(HWND dialog) {
 
 void onInitDialog(HWND dialog) {
     SetWindowTextA(dialog, loadText(IDS_FORWARD_LOCATION).c_str());
-    std::memcpy(forwardScratch.bytes, storedRecord(), forwardLocationSize);
+    forwardScratch = storedRecord();
     SendDlgItemMessageA(dialog, IDC_FWD_ADDRESS_EDIT, EM_SETLIMITTEXT, forwardAddressLimit, 0);
     SendDlgItemMessageA(dialog, IDC_FWD_NUMBER_EDIT, EM_SETLIMITTEXT, forwardNumberLimit, 0);
     SendDlgItemMessageA(dialog, IDC_FWD_SUB_EDIT, EM_SETLIMITTEXT, forwardCodeLimit, 0);
@@ -132,7 +131,7 @@ void onInitDialog(HWND dialog) {
         // Nothing entered yet, or an e-mail destination this machine cannot
         // forward to: an empty fax destination, so that no byte of an
         // address is read as a number's length.
-        std::memset(forwardScratch.bytes, 0, forwardLocationSize);
+        forwardScratch = ForwardLocation();
         setForwardKind(forwardScratch, forwardFax);
         showFax(dialog);
     }
@@ -147,7 +146,7 @@ void onInitDialog(HWND dialog) {
 // do the edits of the kind left.
 void onKindChosen(HWND dialog, ForwardKind kind) {
     if (forwardKindOf(forwardScratch) == kind) return;
-    std::memset(forwardScratch.bytes, 0, forwardLocationSize);
+    forwardScratch = ForwardLocation();
     setForwardKind(forwardScratch, kind);
     forwardKind = kind;
     if (kind == forwardFax) {
@@ -230,7 +229,7 @@ void onOk(HWND dialog) {
     if (email && !isValidEmail(address.c_str()))
         return refuse(dialog, IDS_EMAIL_INVALID, IDC_FWD_ADDRESS_EDIT);
     setForwardKind(forwardScratch, email ? forwardEmail : forwardFax);
-    std::memcpy(storedRecord(), forwardScratch.bytes, forwardLocationSize);
+    storedRecord() = forwardScratch;
     forwardCancelled = 0;
     EndDialog(dialog, 1);
 }

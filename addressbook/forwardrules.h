@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-constexpr size_t forwardLocationSize = 72;
+#include "machineimage.h"
 
 // The first byte says which view holds; any other value is read as Fax.
 enum ForwardKind : uint8_t { forwardEmail = 1, forwardFax = 2 };
@@ -24,11 +24,9 @@ constexpr size_t forwardCodeLimit = 20; // SUB and SID
 
 enum class DialPart : uint8_t { Number, Sub, Sid };
 
-// The record as the settings record keeps it: plain bytes, read and written
-// only through these functions, so that neither view reaches past its field.
-struct ForwardLocation {
-    uint8_t bytes[forwardLocationSize];
-};
+// The record (ForwardLocation, plain bytes in the settings record) is read
+// and written only through these functions, so that neither view reaches
+// past its field.
 
 ForwardKind forwardKindOf(const ForwardLocation& record);
 void setForwardKind(ForwardLocation& record, ForwardKind kind);

@@ -95,6 +95,14 @@ struct ImageSettings {
     uint32_t adminNumber;
 };
 
+// The fax-forwarding destination of the FAX RX page: an e-mail address or a
+// fax number in the same 72 bytes, read and written through the views of
+// addressbook/forwardrules.h.
+constexpr size_t forwardLocationSize = 72;
+struct ForwardLocation {
+    uint8_t bytes[forwardLocationSize];
+};
+
 // Settings of the Utility sheet. They have no block: they start at zero and
 // neither the image, the settings file nor the machine carries them.
 struct UtilitySettings {
@@ -126,7 +134,7 @@ struct UtilitySettings {
     // (four digits, or all zero for none) and the forwarding destination.
     uint8_t faxDensity;
     char memoryRxPassword[4];
-    uint8_t forwardLocation[72];
+    ForwardLocation forwardLocation;
     uint8_t paperSizeRegion; // 1 or 5 choose the inch paper sizes; nothing sets it yet
 };
 

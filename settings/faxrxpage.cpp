@@ -14,7 +14,6 @@
 #include "textrules.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -229,10 +228,8 @@ void onForwardOn(HWND page, int radio) {
     const uint8_t before = rx().forwardMode;
     CheckRadioButton(page, IDC_FRX_FORWARD_ON_RADIO, IDC_FRX_FORWARD_OFF_RADIO, radio);
     OpenForwardLocationDialog(page);
-    ForwardLocation destination;
-    std::memcpy(destination.bytes, rx().forwardLocation, forwardLocationSize);
     const uint8_t after = forwardModeAfterDialog(clicked, before, forwardCancelled != 0,
-                                                 holdsDestination(destination));
+                                                 holdsDestination(rx().forwardLocation));
     rx().forwardMode = after;
     if (forwardCancelled && after == before) sheetState.commandPending = 0;
     const int shown = radioOfForwardMode(after);
@@ -318,7 +315,7 @@ void applying(HWND page) {
     } else {
         storeRxPassword(u.memoryRxPassword, "");
     }
-    if (u.forwardMode == forwardOff) std::memset(u.forwardLocation, 0, forwardLocationSize);
+    if (u.forwardMode == forwardOff) u.forwardLocation = ForwardLocation();
     startVisit();
 }
 

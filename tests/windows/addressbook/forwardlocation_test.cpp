@@ -24,10 +24,7 @@ constexpr char emailInvalid[] = "E-Mail address is invalid !\n\nExample: abc@xyz
 
 class ForwardLocationDialog : public FrameTest {
   protected:
-    ForwardLocation& stored() {
-        return *reinterpret_cast<ForwardLocation*>(
-            shell.document->settings.utility.forwardLocation);
-    }
+    ForwardLocation& stored() { return shell.document->settings.utility.forwardLocation; }
 
     // The dialog over the FAX RX page; `step` must end it (OK or Cancel).
     bool inDialog(const std::function<void(SheetDriver&)>& step) {

@@ -115,7 +115,7 @@ void sampleFaxSettings() {
     u.rxFooter = 16;
     u.activityReport = 128;
     u.txResultReport = 32;
-    ForwardLocation& f = *reinterpret_cast<ForwardLocation*>(u.forwardLocation);
+    ForwardLocation& f = u.forwardLocation;
     if (what == "forward-email") {
         setForwardKind(f, forwardEmail);
         setForwardAddress(f, "fax-archive@example.com");

@@ -32,9 +32,7 @@ constexpr char report[] = "Report Setting";
 class UtilitySheet : public FrameTest {
   protected:
     UtilitySettings& u() { return shell.document->settings.utility; }
-    ForwardLocation& destination() {
-        return *reinterpret_cast<ForwardLocation*>(u().forwardLocation);
-    }
+    ForwardLocation& destination() { return u().forwardLocation; }
 
     // The sheet opened with the given tab shown; cancelled unless `step` closed it.
     bool onTab(const std::string& tab, const std::function<void(SheetDriver&)>& step) {
