@@ -95,6 +95,14 @@ struct ImageSettings {
     uint32_t adminNumber;
 };
 
+// The fax-forwarding destination of the FAX RX page: an e-mail address or a
+// fax number in the same 72 bytes, read and written through the views of
+// addressbook/forwardrules.h.
+constexpr size_t forwardLocationSize = 72;
+struct ForwardLocation {
+    uint8_t bytes[forwardLocationSize];
+};
+
 // The Machine Setting page's block. The page backs it up whole when it opens
 // and puts it back when the sheet is cancelled, so its members keep the
 // machine's order and widths, spare bytes and the page's flag byte included.
@@ -172,6 +180,12 @@ struct UtilitySettings {
     uint8_t trayEnable[5], rxFooter, callTransfer, callTransferTime, closedNetwork, ringCount;
     uint8_t activityReport, reservationReport, txResultReport, rxResultReport;
     uint8_t scanResolution, scanFormat, scanCoding, scanColor;
+    // The fax pages' stored values beside their working ones above: the
+    // density as the machine counts it (level x 8), the memory-RX password
+    // (four digits, or all zero for none) and the forwarding destination.
+    uint8_t faxDensity;
+    char memoryRxPassword[4];
+    ForwardLocation forwardLocation;
     uint8_t paperSizeRegion; // 1 or 5 choose the inch paper sizes; nothing sets it yet
 };
 

@@ -7,7 +7,10 @@ extern const SettingsPage machineSettingPage;
 extern const SettingsPage paperSourcePage;
 extern const SettingsPage copySetting1Page;
 extern const SettingsPage copySetting2Page;
+extern const SettingsPage faxTxPage;
+extern const SettingsPage faxRxPage;
 extern const SettingsPage scanSettingPage;
+extern const SettingsPage reportSettingPage;
 
 // Clamps the auto shut-off time to its slider's range and shows it there.
 void ShowAutoShutOffTime(HWND page);

@@ -236,7 +236,7 @@ void onCommand(HWND page, int control, int notification) {
 
 void onScroll(HWND page, int code, HWND slider) {
     const SettingsPage* p = pageOf(page);
-    if (!p || !slider || code > TB_THUMBTRACK) return;
+    if (!p || !slider || code > TB_BOTTOM) return;
     sheetState.commandPending = 1;
     OnSliderScroll(page, code, slider);
     markPageChanged(page, *p);

@@ -75,7 +75,16 @@ const SliderSpec sliders[] = {
 #undef SLIDER_FIELD
 
 // The trackbar's scroll codes.
-enum { lineLeft = 0, lineRight = 1, pageLeft = 2, pageRight = 3, thumbPosition = 4, thumbTrack = 5 };
+enum {
+    lineLeft = 0,
+    lineRight = 1,
+    pageLeft = 2,
+    pageRight = 3,
+    thumbPosition = 4,
+    thumbTrack = 5,
+    top = 6,    // Home
+    bottom = 7, // End
+};
 
 } // namespace
 
@@ -103,6 +112,14 @@ int sliderStep(const SliderSpec& slider, int code, int current, int thumb) {
     case thumbPosition:
     case thumbTrack:
         value = thumb;
+        break;
+    // The trackbar has already moved its thumb to the end: the field follows,
+    // or the slider would show one value and the page store another.
+    case top:
+        value = slider.low;
+        break;
+    case bottom:
+        value = slider.high;
         break;
     default:
         return current;

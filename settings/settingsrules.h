@@ -44,8 +44,8 @@ struct SliderSpec {
 };
 const SliderSpec* sliderSpec(int control);
 // Scroll codes as the trackbar sends them (SB_LINELEFT ...); `thumb` is the
-// slider's own position. Returns the new value, clamped to the range; an
-// unknown code returns `current`.
+// slider's own position. Home and End go to the range's ends. Returns the
+// new value, clamped to the range; an unknown code returns `current`.
 int sliderStep(const SliderSpec& slider, int code, int current, int thumb);
 // The text of the label beside the slider for `value`.
 std::string sliderLabel(const SliderSpec& slider, int value, const std::string& unit);

@@ -31,10 +31,10 @@ const PageRow utilityRows[] = {
     {IDS_TAB_PAPER, IDD_PAPER_SOURCE, &paperSourcePage, always},
     {IDS_TAB_COPY1, IDD_COPY_SETTING1, &copySetting1Page, a3Only},
     {IDS_TAB_COPY2, IDD_COPY_SETTING2, &copySetting2Page, always},
-    {IDS_TAB_FAX_TX, IDD_FAX_TX, nullptr, always},
-    {IDS_TAB_FAX_RX, IDD_FAX_RX, nullptr, always},
+    {IDS_TAB_FAX_TX, IDD_FAX_TX, &faxTxPage, always},
+    {IDS_TAB_FAX_RX, IDD_FAX_RX, &faxRxPage, always},
     {IDS_TAB_SCAN, IDD_SCAN_SETTING, &scanSettingPage, always},
-    {IDS_TAB_REPORT, IDD_REPORT_SETTING, nullptr, always},
+    {IDS_TAB_REPORT, IDD_REPORT_SETTING, &reportSettingPage, always},
 };
 
 const PageRow administratorRows[] = {

@@ -70,6 +70,7 @@ TEST(Slider, EveryStepStaysInsideTheRange) {
     } cases[] = {
         {0, 30, 0, 30},   {1, 30, 0, 31},     {2, 35, 0, 30},   {3, 295, 0, 300},
         {3, 100, 0, 110}, {4, 0, 500, 300},   {5, 0, 120, 120}, {8, 77, 0, 77}, // SB_ENDSCROLL
+        {6, 100, 0, 30},  {7, 100, 0, 300}, // Home and End, where the thumb already went
     };
     for (const Case& c : cases)
         EXPECT_EQ(sliderStep(*timeout, c.code, c.current, c.thumb), c.expected)
