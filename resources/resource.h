@@ -956,6 +956,7 @@
 // Select Tray and Forward Location dialogs (6300-6499)
 
 // Printing and the CSV export (6500-6599)
+#define IDS_ERR_CSV_WRITE 6500 // %s: the file's path
 
 // Messages of the document and the link (6600-6649)
 
