@@ -223,6 +223,22 @@ TEST_F(Printing, CancelInThePrintDialogPrintsNothingAndTheNextPrintAsksAgain) {
     EXPECT_TRUE(printed());
 }
 
+// Run with the Japanese library as the resource module: its language has a
+// second name, and the list, like the main window's, shows it first.
+using JapanesePrinting = Printing;
+
+TEST_F(JapanesePrinting, TheListHasASecondNameColumn) {
+    openSample();
+    printAnswers = {true};
+    ASSERT_TRUE(print(true));
+    const Strings lines = linesOf(postScriptText(output));
+    ASSERT_FALSE(lines.empty()) << "Ghostscript read nothing from " << output;
+    EXPECT_TRUE(hasLine(lines, "SD# Name Name2 Address"));
+    EXPECT_EQ(rowOf(lines, 1), "01 Sales sales@example.com");
+    EXPECT_EQ(rowOf(lines, 2), "02 Invoices Accounts accounts@example.com");
+    EXPECT_EQ(rowOf(lines, 50), "50");
+}
+
 const char csvHeader[] =
     "Name,Company Name,Department,Telephone No.,Fax Number,E-mail Address,Address\r\n";
 
