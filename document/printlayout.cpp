@@ -127,26 +127,37 @@ void drawRow(PrintCanvas& canvas, const DialListLayout& l, int row, int key,
 
 } // namespace
 
+namespace {
+
+void drawPage(PrintCanvas& canvas, const DialListLayout& l, const PageGeometry& page,
+              const DialListTexts& texts, const std::vector<DialListRow>& rows, bool secondName,
+              const CodePage* codePage, int pageNumber, int first, int n) {
+    canvas.startPage();
+    canvas.fill({0, 0, page.width, page.height}, pageWhite);
+    drawTitle(canvas, l, texts.title);
+    drawPageHeader(canvas, l, texts, pageNumber);
+    drawRules(canvas, l);
+    drawColumnTitles(canvas, l, texts, secondName);
+    for (int r = 0; r < n; ++r)
+        drawRow(canvas, l, r, first + r, rows[static_cast<size_t>(first + r)], secondName,
+                codePage);
+    canvas.endPage();
+}
+
+} // namespace
+
 void printDialList(PrintCanvas& canvas, const PageGeometry& page, const DialListTexts& texts,
-                   const std::vector<DialListRow>& rows, bool secondName,
-                   const CodePage* codePage) {
+                   const std::vector<DialListRow>& rows, bool secondName, const CodePage* codePage,
+                   int onlyPage) {
     const DialListLayout l = layoutDialList(canvas, page, texts, secondName);
     const int keys =
         static_cast<int>(rows.size()) < dialListKeys ? static_cast<int>(rows.size()) : dialListKeys;
     int first = 0;
     for (int pageNumber = 1; first < keys; ++pageNumber) {
-        canvas.startPage();
-        canvas.fill({0, 0, page.width, page.height}, pageWhite);
-        drawTitle(canvas, l, texts.title);
-        drawPageHeader(canvas, l, texts, pageNumber);
-        drawRules(canvas, l);
-        drawColumnTitles(canvas, l, texts, secondName);
         const int n = keys - first < l.entriesPerPage ? keys - first : l.entriesPerPage;
-        for (int r = 0; r < n; ++r)
-            drawRow(canvas, l, r, first + r, rows[static_cast<size_t>(first + r)], secondName,
-                    codePage);
+        if (onlyPage == 0 || pageNumber == onlyPage)
+            drawPage(canvas, l, page, texts, rows, secondName, codePage, pageNumber, first, n);
         first += n;
-        canvas.endPage();
     }
 }
 

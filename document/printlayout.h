@@ -89,9 +89,11 @@ struct DialListLayout {
 DialListLayout layoutDialList(PrintCanvas& canvas, const PageGeometry& page,
                               const DialListTexts& texts, bool secondName);
 
-// Prints every page: the rows are the 50 keys in order.
+// Prints every page, or with `onlyPage` (1-based) that page alone, as for a
+// picture of it. The rows are the 50 keys in order.
 void printDialList(PrintCanvas& canvas, const PageGeometry& page, const DialListTexts& texts,
-                   const std::vector<DialListRow>& rows, bool secondName, const CodePage* codePage);
+                   const std::vector<DialListRow>& rows, bool secondName, const CodePage* codePage,
+                   int onlyPage = 0);
 
 // The 50 keys decoded (and normalised in place) for printing.
 std::vector<DialListRow> dialListRows(const TextRules& rules, RegisterArrays& registers);

@@ -139,6 +139,32 @@ void printDialList(HWND window) {
 
 } // namespace
 
+HBITMAP DialListPicture(int dpi, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down, as a page is drawn
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) return nullptr;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap) {
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        {
+            GdiCanvas canvas(dc, dpi, printFace(), false);
+            printDialList(canvas, PageGeometry{dpi, dpi, width, height}, dialListTexts(),
+                          dialListRows(shell.rules, shell.document->registers),
+                          usesSingleName(shell.rules) == 0, shell.rules.codePage, 1);
+        }
+        SelectObject(dc, previous);
+    }
+    DeleteDC(dc);
+    return bitmap;
+}
+
 void OpenPrintDialog(HWND frame) {
     if (selectPrintItems(frame) && items.speedDial) printDialList(frame);
     endPrintJob();

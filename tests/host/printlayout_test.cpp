@@ -137,6 +137,17 @@ INSTANTIATE_TEST_SUITE_P(
                       // Too small for a table: still one key a page, and the job ends.
                       PagesCase{heightFor(1), 2, 1, 50, std::vector<int>(50, 1)}));
 
+TEST(PrintLayout, OnePageAloneForAPicture) {
+    RecordingCanvas canvas;
+    const PageGeometry page{dpi, dpi, width, heightFor(26)};
+    printDialList(canvas, page, texts, numberedRows(), false, nullptr, 2);
+    EXPECT_EQ(canvas.count(Op::StartPage), 1);
+    EXPECT_TRUE(canvas.findText(1, "Total 2 page(s), page 2"));
+    EXPECT_TRUE(canvas.findText(1, "26"));
+    EXPECT_TRUE(canvas.findText(1, "50"));
+    EXPECT_FALSE(canvas.findText(1, "25"));
+}
+
 TEST(PrintLayout, PageFrameTitleHeaderAndDate) {
     RecordingCanvas canvas;
     const PageGeometry page{dpi, dpi, width, heightFor(26)};

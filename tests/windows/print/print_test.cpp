@@ -4,6 +4,8 @@
 // printed pages read back with Ghostscript, and the CSV file as written.
 #include "harness.h"
 
+#include "dialogs.h"
+
 #include "fileprinter.h"
 #include "gdicanvas.h"
 #include "printlayout.h"
@@ -221,6 +223,37 @@ TEST_F(Printing, CancelInThePrintDialogPrintsNothingAndTheNextPrintAsksAgain) {
     ASSERT_TRUE(print(true));
     EXPECT_EQ(printDialogs.size(), 2u);
     EXPECT_TRUE(printed());
+}
+
+TEST_F(Printing, APictureOfThePageHasTheTitleBoxTheShadingAndTheRules) {
+    openSample();
+    constexpr int dpi = 100, width = 827, height = 1169; // A4
+    HBITMAP picture = DialListPicture(dpi, width, height);
+    ASSERT_TRUE(picture);
+    DIBSECTION section = {};
+    ASSERT_EQ(GetObjectA(picture, sizeof section, &section), static_cast<int>(sizeof section));
+    const auto* pixels = static_cast<const uint32_t*>(section.dsBm.bmBits);
+    auto at = [&](int x, int y) { return pixels[y * width + x] & 0xFFFFFF; };
+
+    // Where the same layout puts things on this page.
+    HDC dc = CreateCompatibleDC(nullptr);
+    DialListLayout l;
+    {
+        GdiCanvas canvas(dc, dpi, "Arial", false);
+        DialListTexts texts{"Speed Dial", "", "", "SD#", "Name", "Name2", "Address"};
+        l = layoutDialList(canvas, PageGeometry{dpi, dpi, width, height}, texts, false);
+    }
+    DeleteDC(dc);
+    const int right = l.left + l.tableWidth - 5; // inside the table, right of every text
+    EXPECT_EQ(at(2, 2), 0xFFFFFFu) << "the page";
+    EXPECT_EQ(at(l.left + l.titleWidth + 30, l.top + l.titleBox / 2), 0xC0C0C0u) << "title box";
+    EXPECT_EQ(at(l.left, l.top + l.titleBox / 2), 0u) << "its outline";
+    EXPECT_EQ(at(right, l.tableTop), 0u) << "the table's first rule";
+    EXPECT_EQ(at(right, l.tableTop + l.lineHeight / 2), 0xE0E0E0u) << "the header row";
+    EXPECT_EQ(at(right, l.tableTop + 3 * l.lineHeight / 2), 0xFFFFFFu) << "key 01";
+    EXPECT_EQ(at(right, l.tableTop + 5 * l.lineHeight / 2), 0xE0E0E0u) << "key 02";
+    EXPECT_EQ(at(l.left + l.tableWidth, l.tableTop + l.lineHeight / 2), 0u) << "the right edge";
+    DeleteObject(picture);
 }
 
 // Run with the Japanese library as the resource module: its language has a
