@@ -129,9 +129,9 @@ void printDialList(HWND window) {
     // A document the printer refused to start gets no pages.
     if (StartDocA(dc, &document) > 0) {
         GdiCanvas canvas(dc, page.dpiX, printFace(), true);
-        printDialList(canvas, page, dialListTexts(),
-                      dialListRows(shell.rules, shell.document->registers), secondName,
-                      shell.rules.codePage);
+        ::printDialList(canvas, page, dialListTexts(),
+                        dialListRows(shell.rules, shell.document->registers), secondName,
+                        shell.rules.codePage);
         EndDoc(dc);
     }
     SetCursor(previous);
@@ -155,9 +155,9 @@ HBITMAP DialListPicture(int dpi, int width, int height) {
         HGDIOBJ previous = SelectObject(dc, bitmap);
         {
             GdiCanvas canvas(dc, dpi, printFace(), false);
-            printDialList(canvas, PageGeometry{dpi, dpi, width, height}, dialListTexts(),
-                          dialListRows(shell.rules, shell.document->registers),
-                          usesSingleName(shell.rules) == 0, shell.rules.codePage, 1);
+            ::printDialList(canvas, PageGeometry{dpi, dpi, width, height}, dialListTexts(),
+                            dialListRows(shell.rules, shell.document->registers),
+                            usesSingleName(shell.rules) == 0, shell.rules.codePage, 1);
         }
         SelectObject(dc, previous);
     }

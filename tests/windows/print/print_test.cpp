@@ -63,9 +63,15 @@ std::string today() {
 class Printing : public FrameTest {
   protected:
     void SetUp() override {
+        // Under Wine, two processes printing at once in the prefix that all
+        // tests share lose each other's pages: one test prints at a time.
+        printerLock = CreateMutexA(nullptr, FALSE, "ZotwellPrintTests");
+        ASSERT_TRUE(printerLock);
+        WaitForSingleObject(printerLock, INFINITE); // a test that dies gives it up
         FrameTest::SetUp();
-        const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        printerName = std::string("Zotwell ") + info->test_suite_name() + " " + info->name();
+        // One printer per test process, its name well inside the 31 characters
+        // that a device mode keeps of it.
+        printerName = "Zotwell " + std::to_string(GetCurrentProcessId());
         output = scratch("printed.ps");
         ASSERT_EQ(installFilePrinter(printerName, output), "");
         printing = this;
@@ -77,6 +83,10 @@ class Printing : public FrameTest {
         removeFilePrinter(printerName);
         EXPECT_TRUE(printAnswers.empty()) << "a print dialog nobody showed";
         FrameTest::TearDown();
+        if (printerLock) {
+            ReleaseMutex(printerLock);
+            CloseHandle(printerLock);
+        }
     }
 
     // File > Print, answering Select Print Items with `items` (OK), or Cancel.
@@ -108,6 +118,7 @@ class Printing : public FrameTest {
         return pages;
     }
 
+    HANDLE printerLock = nullptr;
     std::string printerName;
     std::string output;
     std::deque<bool> printAnswers; // OK or Cancel in the print dialog, in order
