@@ -154,6 +154,7 @@ std::string postScriptText(const std::string& windowsPath) {
     const std::string text = windowsPath + ".txt";
     const std::string target = unixPathOf(text);
     if (source.empty() || target.empty()) return "";
+    if (GetFileAttributesA(windowsPath.c_str()) == INVALID_FILE_ATTRIBUTES) return "";
     DeleteFileA(text.c_str());
     // Wine starts a Unix program without a handle to wait on: Ghostscript
     // writes beside the target and the file appears, whole, when it is done.

@@ -275,6 +275,7 @@ TEST_F(JapanesePrinting, TheListHasASecondNameColumn) {
     openSample();
     printAnswers = {true};
     ASSERT_TRUE(print(true));
+    ASSERT_TRUE(printed());
     const Strings lines = linesOf(postScriptText(output));
     ASSERT_FALSE(lines.empty()) << "Ghostscript read nothing from " << output;
     EXPECT_TRUE(hasLine(lines, "SD# Name Name2 Address"));
