@@ -1226,6 +1226,7 @@
 #define IDC_SELECT_TRAY5_GROUP 6444
 
 // Printing and the CSV export (6500-6599)
+#define IDS_ERR_CSV_WRITE 6500 // %s: the file's path
 
 // Messages of the document and the link (6600-6649)
 #define IDS_ERR_SAVE_FAILED 6600

@@ -545,6 +545,7 @@ TEST_F(ResourceModules, FormatStringsTakeTheArgumentsTheProgramPasses) {
     } cases[] = {
         {IDS_ASK_SAVE_CHANGES, {L"%s"}},
         {IDS_PRINT_PAGE_HEADER, {L"%d", L"%d"}},
+        {IDS_ERR_CSV_WRITE, {L"%s"}},
         {IDS_RANGE, {L"%d", L"%d"}},
         {IDS_RANGE_PORT, {L"%d", L"%d"}},
         {IDS_RANGE_HOUR, {L"%d", L"%d"}},
