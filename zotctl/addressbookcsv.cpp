@@ -1,5 +1,6 @@
 #include "addressbookcsv.h"
 
+#include "codepage.h"
 #include "csv.h"
 #include "destination.h"
 #include "entryfields.h"
@@ -185,14 +186,25 @@ class RowReader {
     // What typing the text into the dialog's edit would do: a character its
     // filter removes is refused, not dropped.
     bool type(ImportRow& out, int control, int field, const std::string& value) {
-        const Typed typed = typeIntoEntry(rules_, true, out.entry, control, value);
+        const Typed typed =
+            typeIntoEntry(rules_, usesSingleByteNames(rules_), out.entry, control, value);
         if (typed.result.kind == FilterResult::Remove || typed.result.kind == FilterResult::Cut) {
             const size_t at = typed.result.position;
             return failField(out, field,
-                             "the character " + shown(value.substr(at, 1)) + " at position " +
+                             "the character " + characterAt(value, at) + " at position " +
                                  std::to_string(at + 1) + " is not accepted");
         }
         return true;
+    }
+
+    // The character at a byte offset of code page text, for a message.
+    std::string characterAt(const std::string& text, size_t at) const {
+        if (at >= text.size()) return "''";
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        if (c >= 0x20 && c < 0x7F) return shown(text.substr(at, 1));
+        const size_t n = rules_.codePage->isLeadByte(c) && at + 1 < text.size() ? 2 : 1;
+        const uint16_t unit = rules_.codePage->toUnit(text.data() + at, n);
+        return unit ? characterName(unit) : "byte " + characterName(c).substr(2);
     }
 
     bool readKey(ImportRow& out) {
