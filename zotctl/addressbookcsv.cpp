@@ -299,8 +299,14 @@ class RowReader {
         const EntryCheck c = checkEntry(rules_, out.entry, nameEdit, port);
         const DestinationEntry& e = out.entry;
         switch (c.kind) {
-        case EntryCheck::Pass:
+        case EntryCheck::Pass: {
+            // The dialog puts the checked name back into its edit: two-byte
+            // characters moved to even offsets, as the machine reads them.
+            char* field = single ? out.entry.name : out.entry.name2;
+            std::memcpy(field, c.nameText.c_str(), std::min(c.nameText.size(), nameCapacity) + 1);
+            field[nameCapacity] = '\0';
             return true;
+        }
         case EntryCheck::NameCleaned:
             return failField(out, single ? fieldName : fieldName2,
                              "holds characters the machine cannot store");

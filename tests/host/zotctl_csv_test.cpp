@@ -281,3 +281,23 @@ TEST(ZotctlCsv, AFileInTheNamesCodePageReadsWithCodepage) {
 }
 
 } // namespace
+
+namespace {
+
+// The dialog's name check puts a space before a two-byte character that
+// would start at an odd offset, and so does import.
+TEST(ZotctlCsv, JapaneseTwoByteCharactersMoveToEvenOffsetsAsInTheDialog) {
+    TempDir dir;
+    writeFileBytes(dir.file("in.csv"),
+                   textBytes((header + std::string("6,email,Ito,A\xE3\x82\xA2,i@example.jp") +
+                              std::string(16, ',') + "\r\n")
+                                 .c_str()));
+    const std::vector<std::string> japanese = {"--language", "JAPANESE", "--codepage", "932"};
+    Outcome r = zotctl(japanese + std::vector<std::string>{"import", dir.file("in.csv"),
+                                                           dir.file("out.DAT")});
+    ASSERT_EQ(r.code, exitOk) << r.err;
+    Outcome shown = zotctl(japanese + std::vector<std::string>{"show", dir.file("out.DAT")});
+    EXPECT_TRUE(contains(shown.out, "name2=\"A \x83\x41\"")) << shown.out;
+}
+
+} // namespace
