@@ -76,6 +76,16 @@ TEST(Zotctl, UsageErrorsExitTwo) {
         {{"--bogus", "check", "a.DAT"}},
         {{"--language"}},
         {{"--codepage", "99999", "check", "a.DAT"}},
+        {{"--codepage", "abc", "check", "a.DAT"}},
+        {{"import", "a.csv"}},
+        {{"diff", "a.DAT"}},
+        {{"export", "a.DAT", "b.csv", "c.csv"}},
+        {{"export", "--replace", "a.DAT"}},
+        {{"show", "--with-passwords", "a.DAT"}},
+        {{"diff", "--reveal", "a.DAT", "b.DAT"}},
+        {{"download", "--backup", "dir", "a.DAT"}},
+        {{"upload", "--dry-run", "a.DAT"}},
+        {{"upload", "a.DAT", "--backup"}},
     };
     for (const Case& c : cases) {
         std::string line;
@@ -93,7 +103,10 @@ TEST(Zotctl, HelpDocumentsTheExitCodes) {
     EXPECT_EQ(r.code, exitOk);
     EXPECT_EQ(r.err, "");
     for (const char* part : {"usage: zotctl", "new FILE", "show FILE", "check FILE", "Exit codes",
-                             "0  success", "1  the file was refused", "2  bad command line", "3  "})
+                             "0  success", "1  the file was refused", "2  bad command line", "3  ",
+                             "export FILE [OUT]", "import IN FILE", "diff A B", "--json", "--reveal",
+                             "--with-passwords", "--replace", "--backup DIR", "--dry-run",
+                             "4  diff: a file was refused"})
         EXPECT_TRUE(contains(r.out, part)) << part;
 }
 
