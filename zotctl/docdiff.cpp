@@ -22,8 +22,13 @@ void diffKeys(const TextRules& rules, Document& a, Document& b, std::vector<Diff
         const bool ra = isRegistered(a.registers, k), rb = isRegistered(b.registers, k);
         if (!ra && !rb) continue;
         if (ra != rb) {
-            out.push_back({Difference::Key, rb ? Difference::Added : Difference::Removed, k, "",
-                           ra ? keySummary(ea) : "", rb ? keySummary(eb) : "", false});
+            const DestinationEntry& present = rb ? eb : ea;
+            Difference d{Difference::Key, rb ? Difference::Added : Difference::Removed, k, "",
+                         ra ? keySummary(ea) : "", rb ? keySummary(eb) : "", false, {}};
+            for (int f = 0; f < entryFieldCount; ++f)
+                if (entryKeepsField(present, f) && !entryFields[f].secret)
+                    d.entry.emplace_back(entryFields[f].member, entryFieldValue(present, f));
+            out.push_back(std::move(d));
             continue;
         }
         for (int f = 0; f < entryFieldCount; ++f) {
@@ -31,7 +36,7 @@ void diffKeys(const TextRules& rules, Document& a, Document& b, std::vector<Diff
             if (va == vb) continue;
             const bool secret = entryFields[f].secret;
             out.push_back({Difference::Key, Difference::Changed, k, entryFields[f].member,
-                           secret ? "" : va, secret ? "" : vb, secret});
+                           secret ? "" : va, secret ? "" : vb, secret, {}});
         }
     }
 }
@@ -42,7 +47,7 @@ void diffSettings(const Document& a, const Document& b, std::vector<Difference>&
         if (va == vb) continue;
         const bool secret = isSecretSetting(i);
         out.push_back({Difference::Setting, Difference::Changed, 0, settingBlocks[i].name,
-                       secret ? "" : va, secret ? "" : vb, secret});
+                       secret ? "" : va, secret ? "" : vb, secret, {}});
     }
 }
 
@@ -57,7 +62,7 @@ void diffConfiguration(const Document& a, const Document& b, std::vector<Differe
         if (a.config[i] != b.config[i])
             out.push_back({Difference::Configuration, Difference::Changed, 0,
                            "byte " + std::to_string(i), hexByte(a.config[i]), hexByte(b.config[i]),
-                           false});
+                           false, {}});
 }
 
 const char* kindText(const Document& doc) {
@@ -144,7 +149,7 @@ std::vector<Difference> diffDocuments(const TextRules& rules, Document& a, Docum
     std::vector<Difference> out;
     if (scope.kind && a.dialRegistersOnly != b.dialRegistersOnly)
         out.push_back({Difference::Kind, Difference::Changed, 0, "kind", kindText(a), kindText(b),
-                       false});
+                       false, {}});
     diffKeys(rules, a, b, out);
     const bool bothFull = !a.dialRegistersOnly && !b.dialRegistersOnly;
     if (bothFull && scope.settings) diffSettings(a, b, out);
@@ -189,7 +194,12 @@ std::string differencesJson(const TextRules& rules, const std::vector<Difference
         if (d.part == Difference::Key) j.key("key").number(d.key + 1);
         j.key("change").string(changeWord(d.change));
         if (!d.field.empty()) j.key("field").string(d.field);
-        if (d.secret) {
+        if (!d.entry.empty()) {
+            j.key("entry").beginObject();
+            for (const auto& [member, value] : d.entry)
+                j.key(member).string(jsonText(rules, value));
+            j.endObject();
+        } else if (d.secret) {
             j.key("secret").boolean(true);
         } else {
             if (d.change != Difference::Added) j.key("from").string(jsonText(rules, d.from));

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct Difference {
@@ -17,6 +18,9 @@ struct Difference {
     std::string from;    // the values as text in the names' code page;
     std::string to;      // empty for a secret
     bool secret;
+    // An added or removed key's fields (those its type keeps, passwords left
+    // out): JSON member name and value.
+    std::vector<std::pair<std::string, std::string>> entry;
 };
 
 // Which parts are compared. Settings and the configuration record are

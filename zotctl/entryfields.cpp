@@ -71,3 +71,8 @@ std::string entryFieldValue(const DestinationEntry& e, int field) {
     if (field >= fieldNotify1 && field < entryFieldCount) return e.notifyAddress[field - fieldNotify1];
     return "";
 }
+
+bool entryKeepsField(const DestinationEntry& e, int field) {
+    if (field <= fieldAddress || e.type == typeFtp) return true;
+    return e.type == typeSmb && field != fieldPort && field != fieldUseProxy;
+}

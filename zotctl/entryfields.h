@@ -34,3 +34,6 @@ const char* typeWord(uint8_t type); // "email", "ftp", "smb", or "" for none
 // the key's type does not keep (a port on an SMB key, a directory on an
 // e-mail key) are empty.
 std::string entryFieldValue(const DestinationEntry& entry, int field);
+// Whether the key's type keeps the field at all (e-mail keys keep type, names
+// and address; SMB keys all but port and proxy; FTP keys everything).
+bool entryKeepsField(const DestinationEntry& entry, int field);

@@ -660,9 +660,7 @@ void keyJson(JsonWriter& j, const TextRules& rules, const DestinationEntry& e, i
              bool reveal) {
     j.beginObject().key("key").number(keyIndex + 1);
     for (int f = 0; f < entryFieldCount; ++f) {
-        const bool kept = f <= fieldAddress || e.type == typeFtp ||
-                          (e.type == typeSmb && f != fieldPort && f != fieldUseProxy);
-        if (!kept) continue;
+        if (!entryKeepsField(e, f)) continue;
         const std::string value = entryFieldValue(e, f);
         if (f == fieldPort) {
             j.key(entryFields[f].member).number(e.port);

@@ -102,6 +102,11 @@ TEST(ZotctlDiff, RefusedFilesAndKindsOfDocument) {
     EXPECT_EQ(r.code, exitDiffer);
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "kind: register-only -> full");
     EXPECT_TRUE(contains(r.out, "key 001: added email \"Sales\" \"sales@example.com\""));
+    Outcome json = zotctl({"diff", "--json", p.b, p.a});
+    for (const char* part : {"\"change\": \"added\",\n      \"entry\": {", "\"address\": \"sales@example.com\"",
+                             "\"port\": \"2121\"", "\"notification10\": \"n10@example.com\""})
+        EXPECT_TRUE(contains(json.out, part)) << part << json.out;
+    EXPECT_FALSE(contains(json.out, "s3cret"));
 }
 
 TEST(ZotctlShow, PasswordsAreMaskedUnlessRevealed) {
