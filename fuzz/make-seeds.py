@@ -85,6 +85,21 @@ def main():
             "long.bin": b"\2" + long_record(46, 3, b"Share", b"\\\\server\\scans", b"user"),
         },
     }
+    header = (b"key,type,name,name 2,address,directory,port,use proxy,account,user name,password,"
+              b"notification," + b",".join(b"notification %d" % n for n in range(1, 11)) + b"\r\n")
+    # The first byte picks the rules: bit 0 Japanese, bit 1 a code page file, bit 2 --replace.
+    seeds["csv_import"] = {
+        "english.csv": b"\0\xEF\xBB\xBF" + header
+        + b'1,email,"Jo ""Q"", Ltd",,jo@example.com' + b"," * 17 + b"\r\n"
+        + b"41,ftp,Archive,,ftp.example.com,/in,2121,on,private,scan,pw,on,a@example.com"
+        + b"," * 9 + b"\r\n"
+        + b"50,smb,Share,,server,scans/2f,,,anonymous,,,off" + b"," * 10 + b"\r\n",
+        "japanese.csv": b"\1" + header
+        + "5,email,Yamada ｶ,ヤマダ　AB,y@example.jp".encode() + b"," * 17 + b"\r\n",
+        "shift_jis.csv": b"\3" + header
+        + "5,email,Yamada,ヤマダ,y@example.jp".encode("cp932") + b"," * 17 + b"\n",
+        "unterminated.csv": b"\0" + header + b'2,email,"open' + b"\r\n",
+    }
     for target, files in seeds.items():
         folder = HERE / "corpus" / target
         folder.mkdir(parents=True, exist_ok=True)

@@ -52,6 +52,27 @@ zot show copier.DAT || fail "show after the second upload"
 tail -n +2 out >restored.rest
 cmp -s restored.rest machine.rest || fail "upload of the download did not restore the machine"
 
+# upload --backup: what the machine held goes into DIR first, equal to a
+# separate download, and the changes are printed before anything is written.
+zot download ref.DAT || fail "download before the backup: $(cat err)"
+mkdir backups || exit 1
+cp copier.DAT before.DAT
+zot upload --backup backups --dry-run empty.DAT || fail "dry run: $(cat err)"
+cmp -s copier.DAT before.DAT || fail "a dry run changed the machine"
+set -- backups/*.DAT
+[ $# -eq 1 ] || fail "a dry run left $# backups"
+echo "$1" | grep -qE '^backups/[A-Za-z0-9._-]+-[0-9]{8}-[0-9]{6}\.DAT$' || fail "backup named $1"
+cmp -s "$1" ref.DAT || fail "the backup differs from a download"
+grep -q '^key 001: removed ' out || fail "the dry run does not say the keys go: $(cat out)"
+grep -q '^dry run: nothing was uploaded$' out || fail "the dry run does not say so: $(cat out)"
+if grep -q '^setting ' out; then fail "a register-only upload claims to change settings"; fi
+zot upload --backup backups empty.DAT || fail "upload --backup: $(cat err)"
+[ "$(ls backups | wc -l)" -eq 2 ] || fail "the second backup overwrote the first: $(ls backups)"
+zot show copier.DAT || fail "show after upload --backup"
+[ "$(grep -c '(free)' out)" -eq 50 ] || fail "upload --backup did not upload"
+zot upload --backup backups d.DAT || fail "upload --backup of the download: $(cat err)"
+grep -q '^key 001: added ' out || fail "the upload does not say the keys come back: $(cat out)"
+
 expect_machine_failure() { # FAULTS MESSAGE COMMAND...
     faults=$1 message=$2
     shift 2
@@ -74,6 +95,14 @@ expect_machine_failure no-body-write@upload "did not reach the machine" upload e
 expect_machine_failure vanish-midway@upload "did not reach the machine" upload empty.DAT
 expect_machine_failure index=15 "Error opening USB Port !" status
 expect_machine_failure bogus "unknown simulator setting 'bogus'" status
+mkdir unread || exit 1
+expect_machine_failure short-body@download "nothing was uploaded" upload --backup unread d.DAT
+[ -z "$(ls unread)" ] || fail "an unreadable machine left a backup: $(ls unread)"
+cp copier.DAT before.DAT
+zot upload --backup no-such-dir d.DAT
+[ $? -eq 1 ] || fail "a backup that cannot be saved does not exit 1"
+grep -q "could not be saved" err || fail "a backup that cannot be saved says: $(cat err)"
+cmp -s copier.DAT before.DAT || fail "the upload went ahead without its backup"
 [ ! -e x.DAT ] || fail "a failed download wrote its file"
 
 printf 'not a settings file\n' >garbage.DAT

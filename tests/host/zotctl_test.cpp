@@ -1,53 +1,11 @@
 #include "fixtures.h"
 #include "settingsfile.h"
 #include "zotctl.h"
+#include "zotctl_fixtures.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-
 namespace {
-
-std::string slurp(FILE* f) {
-    std::string s;
-    std::rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        s.append(buf, n);
-    std::fclose(f);
-    return s;
-}
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-    size_t errLines() const {
-        return static_cast<size_t>(std::count(err.begin(), err.end(), '\n'));
-    }
-};
-
-Outcome zotctl(std::vector<std::string> args) {
-    args.insert(args.begin(), "zotctl");
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    FILE* out = std::tmpfile();
-    FILE* err = std::tmpfile();
-    if (!out || !err) {
-        ADD_FAILURE() << "tmpfile failed";
-        return {-1, "", ""};
-    }
-    int code = runZotctl(static_cast<int>(args.size()), argv.data(), out, err);
-    return {code, slurp(out), slurp(err)};
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 Rules english("ENGLISH", 1252);
 
@@ -118,6 +76,16 @@ TEST(Zotctl, UsageErrorsExitTwo) {
         {{"--bogus", "check", "a.DAT"}},
         {{"--language"}},
         {{"--codepage", "99999", "check", "a.DAT"}},
+        {{"--codepage", "abc", "check", "a.DAT"}},
+        {{"import", "a.csv"}},
+        {{"diff", "a.DAT"}},
+        {{"export", "a.DAT", "b.csv", "c.csv"}},
+        {{"export", "--replace", "a.DAT"}},
+        {{"show", "--with-passwords", "a.DAT"}},
+        {{"diff", "--reveal", "a.DAT", "b.DAT"}},
+        {{"download", "--backup", "dir", "a.DAT"}},
+        {{"upload", "--dry-run", "a.DAT"}},
+        {{"upload", "a.DAT", "--backup"}},
     };
     for (const Case& c : cases) {
         std::string line;
@@ -135,7 +103,10 @@ TEST(Zotctl, HelpDocumentsTheExitCodes) {
     EXPECT_EQ(r.code, exitOk);
     EXPECT_EQ(r.err, "");
     for (const char* part : {"usage: zotctl", "new FILE", "show FILE", "check FILE", "Exit codes",
-                             "0  success", "1  the file was refused", "2  bad command line", "3  "})
+                             "0  success", "1  the file was refused", "2  bad command line", "3  ",
+                             "export FILE [OUT]", "import IN FILE", "diff A B", "--json", "--reveal",
+                             "--with-passwords", "--replace", "--backup DIR", "--dry-run",
+                             "4  diff: a file was refused"})
         EXPECT_TRUE(contains(r.out, part)) << part;
 }
 
