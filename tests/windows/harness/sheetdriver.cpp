@@ -219,3 +219,15 @@ bool withSheet(const std::function<void()>& open, const std::function<void(Sheet
         step(sheet);
     });
 }
+
+void onTabOf(SheetDriver& sheet, const std::string& tab,
+             const std::function<void(SheetDriver&)>& step) {
+    ASSERT_TRUE(sheet.selectTab(tab)) << tab;
+    step(sheet);
+    if (!sheet.closed()) sheet.cancel();
+}
+
+bool withSheetTab(const std::function<void()>& open, const std::string& tab,
+                  const std::function<void(SheetDriver&)>& step) {
+    return withSheet(open, [&](SheetDriver& sheet) { onTabOf(sheet, tab, step); });
+}

@@ -71,3 +71,10 @@ struct SheetDriver {
 
 // Opens a dialog or sheet with `open` and runs `step` with its driver.
 bool withSheet(const std::function<void()>& open, const std::function<void(SheetDriver&)>& step);
+// The same with `tab` picked first; the sheet is cancelled afterwards unless
+// `step` closed it.
+bool withSheetTab(const std::function<void()>& open, const std::string& tab,
+                  const std::function<void(SheetDriver&)>& step);
+// Runs `step` on the sheet shown as it stands.
+void onTabOf(SheetDriver& sheet, const std::string& tab,
+             const std::function<void(SheetDriver&)>& step);

@@ -53,11 +53,7 @@ class AdministratorSheet : public FrameTest {
 
     // The sheet opened on a downloaded sample machine, the given tab shown.
     bool onTab(const std::string& tab, const std::function<void(SheetDriver&)>& step) {
-        return inSheet(sampleNumber, [&](SheetDriver& sheet) {
-            ASSERT_TRUE(sheet.selectTab(tab));
-            step(sheet);
-            if (!sheet.closed()) sheet.cancel();
-        });
+        return inSheet(sampleNumber, [&](SheetDriver& sheet) { onTabOf(sheet, tab, step); });
     }
 
     MachineImage imageNow() { return doc().image; }

@@ -29,19 +29,14 @@ constexpr char faxTx[] = "FAX TX Operation";
 constexpr char faxRx[] = "FAX RX Operation";
 constexpr char report[] = "Report Setting";
 
-class UtilitySheet : public FrameTest {
+class FaxPages : public FrameTest {
   protected:
     UtilitySettings& u() { return shell.document->settings.utility; }
     ForwardLocation& destination() { return u().forwardLocation; }
 
     // The sheet opened with the given tab shown; cancelled unless `step` closed it.
     bool onTab(const std::string& tab, const std::function<void(SheetDriver&)>& step) {
-        return withSheet([&] { command(IDM_UTILITY_SETTING); },
-                         [&](SheetDriver& sheet) {
-                             ASSERT_TRUE(sheet.selectTab(tab));
-                             step(sheet);
-                             if (!sheet.closed()) sheet.cancel();
-                         });
+        return withSheetTab([&] { command(IDM_UTILITY_SETTING); }, tab, step);
     }
 
     // Leaving the page shown for another tab, refused with `message`; the
@@ -63,7 +58,7 @@ class UtilitySheet : public FrameTest {
     }
 };
 
-TEST_F(UtilitySheet, HoldsTheFaxAndReportPages) {
+TEST_F(FaxPages, HoldsTheFaxAndReportPages) {
     std::vector<std::string> tabs;
     ASSERT_TRUE(withSheet([&] { command(IDM_UTILITY_SETTING); },
                           [&](SheetDriver& sheet) {
@@ -77,7 +72,7 @@ TEST_F(UtilitySheet, HoldsTheFaxAndReportPages) {
 
 // --- FAX TX Operation
 
-TEST_F(UtilitySheet, FaxQualityThreeShowsStandardTextAndIsStoredOnlyWhenTheListIsUsed) {
+TEST_F(FaxPages, FaxQualityThreeShowsStandardTextAndIsStoredOnlyWhenTheListIsUsed) {
     u().faxQuality = 3;
     ASSERT_TRUE(onTab(faxTx, [&](SheetDriver& sheet) {
         EXPECT_EQ(sheet.chosenText(IDC_FTX_QUALITY_LIST), "Standard / Text");
@@ -91,7 +86,7 @@ TEST_F(UtilitySheet, FaxQualityThreeShowsStandardTextAndIsStoredOnlyWhenTheListI
     EXPECT_EQ(u().faxQuality, 4);
 }
 
-TEST_F(UtilitySheet, FaxDensityMovesALevelThatIsStoredTimesEight) {
+TEST_F(FaxPages, FaxDensityMovesALevelThatIsStoredTimesEight) {
     u().faxDensity = 16;
     ASSERT_TRUE(onTab(faxTx, [&](SheetDriver& sheet) {
         EXPECT_EQ(sheet.position(IDC_FTX_DENSITY_SLIDER), 2);
@@ -103,7 +98,7 @@ TEST_F(UtilitySheet, FaxDensityMovesALevelThatIsStoredTimesEight) {
     EXPECT_EQ(u().faxDensity, 24);
 }
 
-TEST_F(UtilitySheet, FaxTxSwitchesStoreTheMachinesValues) {
+TEST_F(FaxPages, FaxTxSwitchesStoreTheMachinesValues) {
     download(); // the sample machine has a document feeder
     ASSERT_TRUE(onTab(faxTx, [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.checked(IDC_FTX_MEMORY_TX_RADIO));
@@ -123,7 +118,7 @@ TEST_F(UtilitySheet, FaxTxSwitchesStoreTheMachinesValues) {
     }));
 }
 
-TEST_F(UtilitySheet, AdfTxIsOfferedOnlyWithADocumentFeeder) {
+TEST_F(FaxPages, AdfTxIsOfferedOnlyWithADocumentFeeder) {
     ASSERT_TRUE(onTab(faxTx, [&](SheetDriver& sheet) {
         EXPECT_FALSE(sheet.enabled(IDC_FTX_ADF_TX_RADIO));
     }));
@@ -131,7 +126,7 @@ TEST_F(UtilitySheet, AdfTxIsOfferedOnlyWithADocumentFeeder) {
 
 // --- Report Setting
 
-TEST_F(UtilitySheet, ReportSwitchesStoreTheirBits) {
+TEST_F(FaxPages, ReportSwitchesStoreTheirBits) {
     struct Case {
         int check;
         uint8_t UtilitySettings::*field;
@@ -162,7 +157,7 @@ TEST_F(UtilitySheet, ReportSwitchesStoreTheirBits) {
 
 // --- FAX RX Operation: memory reception
 
-TEST_F(UtilitySheet, MemoryRxOnWithAnEmptyPasswordAppliesWithNoTimes) {
+TEST_F(FaxPages, MemoryRxOnWithAnEmptyPasswordAppliesWithNoTimes) {
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.checked(IDC_FRX_MEMORY_OFF_RADIO));
         EXPECT_FALSE(sheet.enabled(IDC_FRX_PASSWORD_EDIT));
@@ -181,7 +176,7 @@ TEST_F(UtilitySheet, MemoryRxOnWithAnEmptyPasswordAppliesWithNoTimes) {
     EXPECT_EQ(u().memoryRxTimeFlags, 0);
 }
 
-TEST_F(UtilitySheet, MemoryRxStoresItsPasswordAndTimesAndShowsTheTimesAgain) {
+TEST_F(FaxPages, MemoryRxStoresItsPasswordAndTimesAndShowsTheTimesAgain) {
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         sheet.click(IDC_FRX_MEMORY_ON_RADIO);
         sheet.set(IDC_FRX_PASSWORD_EDIT, "12a34");
@@ -210,7 +205,7 @@ TEST_F(UtilitySheet, MemoryRxStoresItsPasswordAndTimesAndShowsTheTimesAgain) {
     }));
 }
 
-TEST_F(UtilitySheet, OnlyTheTimesTypedAreFlagged) {
+TEST_F(FaxPages, OnlyTheTimesTypedAreFlagged) {
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         sheet.click(IDC_FRX_MEMORY_ON_RADIO);
         sheet.set(IDC_FRX_OFF_HOUR_EDIT, "7");
@@ -220,7 +215,7 @@ TEST_F(UtilitySheet, OnlyTheTimesTypedAreFlagged) {
     EXPECT_EQ(u().memoryRxOffTime, 7 * 64 * 32);
 }
 
-TEST_F(UtilitySheet, AWrongPasswordKeepsMemoryRxOn) {
+TEST_F(FaxPages, AWrongPasswordKeepsMemoryRxOn) {
     memoryRxOnWith("1234");
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.enabled(IDC_FRX_PASSWORD_EDIT));
@@ -243,7 +238,7 @@ TEST_F(UtilitySheet, AWrongPasswordKeepsMemoryRxOn) {
     EXPECT_EQ(std::string(u().memoryRxPassword, 4), std::string(4, '\0'));
 }
 
-TEST_F(UtilitySheet, AWrongFourDigitPasswordIsRefusedOnLeaving) {
+TEST_F(FaxPages, AWrongFourDigitPasswordIsRefusedOnLeaving) {
     memoryRxOnWith("1234");
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         sheet.set(IDC_FRX_PASSWORD_EDIT, "4321");
@@ -253,7 +248,7 @@ TEST_F(UtilitySheet, AWrongFourDigitPasswordIsRefusedOnLeaving) {
     }));
 }
 
-TEST_F(UtilitySheet, OneToThreeDigitsAreRefusedOnLeavingAndAtApply) {
+TEST_F(FaxPages, OneToThreeDigitsAreRefusedOnLeavingAndAtApply) {
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         sheet.click(IDC_FRX_MEMORY_ON_RADIO);
         for (const char* typed : {"1", "12", "123"}) {
@@ -269,7 +264,7 @@ TEST_F(UtilitySheet, OneToThreeDigitsAreRefusedOnLeavingAndAtApply) {
     }));
 }
 
-TEST_F(UtilitySheet, HoursAndMinutesOutOfRangeAreRefusedAtTheirEdit) {
+TEST_F(FaxPages, HoursAndMinutesOutOfRangeAreRefusedAtTheirEdit) {
     struct Case {
         int edit;
         const char* typed;
@@ -296,7 +291,7 @@ TEST_F(UtilitySheet, HoursAndMinutesOutOfRangeAreRefusedAtTheirEdit) {
 
 // --- FAX RX Operation: the other switches
 
-TEST_F(UtilitySheet, TheRingsLabelCountsFromOneToSixteen) {
+TEST_F(FaxPages, TheRingsLabelCountsFromOneToSixteen) {
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         EXPECT_EQ(sheet.text(IDC_FRX_RINGS_LABEL), "1");
         sheet.press(IDC_FRX_RINGS_SLIDER, VK_END);
@@ -308,7 +303,7 @@ TEST_F(UtilitySheet, TheRingsLabelCountsFromOneToSixteen) {
     }));
 }
 
-TEST_F(UtilitySheet, RxRadiosAndChecksStoreTheMachinesValues) {
+TEST_F(FaxPages, RxRadiosAndChecksStoreTheMachinesValues) {
     struct Case {
         int control;
         uint8_t UtilitySettings::*field;
@@ -344,7 +339,7 @@ TEST_F(UtilitySheet, RxRadiosAndChecksStoreTheMachinesValues) {
 
 // --- FAX RX Operation: forwarding
 
-TEST_F(UtilitySheet, ForwardOnWithTheDialogCancelledWhileOffStaysOff) {
+TEST_F(FaxPages, ForwardOnWithTheDialogCancelledWhileOffStaysOff) {
     u().forwardMode = 64;
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.checked(IDC_FRX_FORWARD_OFF_RADIO));
@@ -367,7 +362,7 @@ TEST_F(UtilitySheet, ForwardOnWithTheDialogCancelledWhileOffStaysOff) {
     EXPECT_EQ(forwardDial(destination(), DialPart::Number), "0612345");
 }
 
-TEST_F(UtilitySheet, ForwardOnPrintWithNoDestinationTurnsForwardingOff) {
+TEST_F(FaxPages, ForwardOnPrintWithNoDestinationTurnsForwardingOff) {
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.checked(IDC_FRX_FORWARD_ON_RADIO)); // the program starts with 0
         // Cancelled with nothing stored: no destination to forward to.
@@ -384,7 +379,7 @@ TEST_F(UtilitySheet, ForwardOnPrintWithNoDestinationTurnsForwardingOff) {
     }));
 }
 
-TEST_F(UtilitySheet, ForwardOffClearsTheDestinationAtApply) {
+TEST_F(FaxPages, ForwardOffClearsTheDestinationAtApply) {
     setForwardKind(destination(), forwardFax);
     setForwardDial(destination(), DialPart::Number, "0612345");
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
@@ -398,7 +393,7 @@ TEST_F(UtilitySheet, ForwardOffClearsTheDestinationAtApply) {
 
 // --- Select Tray
 
-TEST_F(UtilitySheet, SelectTrayShowsTheInstalledTraysAndCancelPutsThemBack) {
+TEST_F(FaxPages, SelectTrayShowsTheInstalledTraysAndCancelPutsThemBack) {
     download(); // four trays
     u().trayEnable[0] = 1;
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
@@ -431,7 +426,7 @@ TEST_F(UtilitySheet, SelectTrayShowsTheInstalledTraysAndCancelPutsThemBack) {
     }));
 }
 
-TEST_F(UtilitySheet, WithoutATrayCountOnlyTrayOneIsOffered) {
+TEST_F(FaxPages, WithoutATrayCountOnlyTrayOneIsOffered) {
     ASSERT_TRUE(onTab(faxRx, [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.withSubDialog(IDC_FRX_SELECT_TRAY_BUTTON, [&](HWND d) {
             SheetDriver dialog{d};

@@ -23,7 +23,7 @@ constexpr char eraseRange[] = "Invalid value : must be within 4 to 20 !";
 constexpr char notInteger[] = "is not a valid integer value !";
 } // namespace text
 
-class UtilitySheet : public FrameTest {
+class MachinePages : public FrameTest {
   protected:
     UtilitySettings& utility() { return shell.document->settings.utility; }
     uint8_t* config() { return shell.document->config; }
@@ -34,11 +34,7 @@ class UtilitySheet : public FrameTest {
     }
     // The sheet with `tab` shown; cancelled afterwards unless the step closed it.
     void onTab(const std::string& tab, const std::function<void(SheetDriver&)>& step) {
-        ASSERT_TRUE(inSheet([&](SheetDriver& sheet) {
-            ASSERT_TRUE(sheet.selectTab(tab));
-            step(sheet);
-            if (!sheet.closed()) sheet.cancel();
-        }));
+        ASSERT_TRUE(withSheetTab([&] { command(IDM_UTILITY_SETTING); }, tab, step));
     }
 };
 
@@ -70,7 +66,7 @@ std::vector<std::string> listItems(const SheetDriver& sheet, int id) {
 
 // ------------------------------------------------------------ the sheet
 
-TEST_F(UtilitySheet, TheMachinePaperAndCopyPagesAreTheFirstTabs) {
+TEST_F(MachinePages, TheMachinePaperAndCopyPagesAreTheFirstTabs) {
     std::vector<std::string> tabs;
     ASSERT_TRUE(inSheet([&](SheetDriver& sheet) {
         EXPECT_EQ(sheet.caption(), "Utility Setting");
@@ -83,7 +79,7 @@ TEST_F(UtilitySheet, TheMachinePaperAndCopyPagesAreTheFirstTabs) {
                                         "Copy Setting(2)"}));
 }
 
-TEST_F(UtilitySheet, AnA4MachineHasNoCopySetting1) {
+TEST_F(MachinePages, AnA4MachineHasNoCopySetting1) {
     shell.machineClass = 1;
     std::vector<std::string> tabs;
     ASSERT_TRUE(inSheet([&](SheetDriver& sheet) {
@@ -95,7 +91,7 @@ TEST_F(UtilitySheet, AnA4MachineHasNoCopySetting1) {
     EXPECT_EQ(std::count(tabs.begin(), tabs.end(), "Copy Setting(2)"), 1);
 }
 
-TEST_F(UtilitySheet, CancelRestoresTheMachineSettingBlockAndKeepsThePaperSourceEdits) {
+TEST_F(MachinePages, CancelRestoresTheMachineSettingBlockAndKeepsThePaperSourceEdits) {
     utility().machine.sleepModeTime = 5;
     const MachineSettingBlock before = utility().machine;
     onTab("Machine Setting", [&](SheetDriver& sheet) {
@@ -115,7 +111,7 @@ TEST_F(UtilitySheet, CancelRestoresTheMachineSettingBlockAndKeepsThePaperSourceE
     EXPECT_EQ(utility().paper.sizeInputX, 250);
 }
 
-TEST_F(UtilitySheet, OkKeepsTheEditsOfEveryPage) {
+TEST_F(MachinePages, OkKeepsTheEditsOfEveryPage) {
     ASSERT_TRUE(inSheet([&](SheetDriver& sheet) {
         sheet.click(IDC_MS_INITIAL_FAX_RADIO);
         ASSERT_TRUE(sheet.selectTab("Copy Setting(2)"));
@@ -132,7 +128,7 @@ TEST_F(UtilitySheet, OkKeepsTheEditsOfEveryPage) {
 
 // ------------------------------------------------------------ Machine Setting
 
-TEST_F(UtilitySheet, AutoPanelResetOnWithNoTimeSelects30SecAndStoresOne) {
+TEST_F(MachinePages, AutoPanelResetOnWithNoTimeSelects30SecAndStoresOne) {
     onTab("Machine Setting", [&](SheetDriver& sheet) {
         EXPECT_FALSE(sheet.checked(IDC_MS_PANEL_RESET_CHECK));
         EXPECT_EQ(listItems(sheet, IDC_MS_PANEL_RESET_LIST), std::vector<std::string>{"Disable"});
@@ -151,7 +147,7 @@ TEST_F(UtilitySheet, AutoPanelResetOnWithNoTimeSelects30SecAndStoresOne) {
     });
 }
 
-TEST_F(UtilitySheet, AStoredPanelResetTimeOpensChecked) {
+TEST_F(MachinePages, AStoredPanelResetTimeOpensChecked) {
     utility().machine.autoPanelResetTime = 3;
     onTab("Machine Setting", [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.checked(IDC_MS_PANEL_RESET_CHECK));
@@ -159,7 +155,7 @@ TEST_F(UtilitySheet, AStoredPanelResetTimeOpensChecked) {
     });
 }
 
-TEST_F(UtilitySheet, ASleepTimeAbove60IsRefusedAtItsSlider) {
+TEST_F(MachinePages, ASleepTimeAbove60IsRefusedAtItsSlider) {
     utility().machine.sleepModeTime = 61;
     onTab("Machine Setting", [&](SheetDriver& sheet) {
         // The sheet asks its first page once more as it comes up.
@@ -177,7 +173,7 @@ TEST_F(UtilitySheet, ASleepTimeAbove60IsRefusedAtItsSlider) {
     });
 }
 
-TEST_F(UtilitySheet, TheSleepSliderMovesItsTimeAndLabel) {
+TEST_F(MachinePages, TheSleepSliderMovesItsTimeAndLabel) {
     utility().machine.sleepModeTime = 55;
     onTab("Machine Setting", [&](SheetDriver& sheet) {
         EXPECT_EQ(sheet.text(IDC_MS_SLEEP_LABEL), "55 min");
@@ -189,7 +185,7 @@ TEST_F(UtilitySheet, TheSleepSliderMovesItsTimeAndLabel) {
     EXPECT_EQ(utility().machine.sleepModeTime, 60u);
 }
 
-TEST_F(UtilitySheet, MachineSettingFollowsTheEquipmentAndHidesAutoShutOff) {
+TEST_F(MachinePages, MachineSettingFollowsTheEquipmentAndHidesAutoShutOff) {
     for (int feeder : {0, 1}) {
         config()[0] = static_cast<uint8_t>(feeder);
         onTab("Machine Setting", [&](SheetDriver& sheet) {
@@ -205,7 +201,7 @@ TEST_F(UtilitySheet, MachineSettingFollowsTheEquipmentAndHidesAutoShutOff) {
     }
 }
 
-TEST_F(UtilitySheet, TheDestinationCodeChoosesThePanelLanguagesAndHagaki) {
+TEST_F(MachinePages, TheDestinationCodeChoosesThePanelLanguagesAndHagaki) {
     utility().machine.destinationCode = 4;
     utility().machine.panelLanguage = 1;
     utility().paper.tray1Size = 2;
@@ -232,7 +228,7 @@ TEST_F(UtilitySheet, TheDestinationCodeChoosesThePanelLanguagesAndHagaki) {
     EXPECT_EQ(utility().paper.tray1Size, 0);
 }
 
-TEST_F(UtilitySheet, TheScanThresholdIsStoredInStepsOfEight) {
+TEST_F(MachinePages, TheScanThresholdIsStoredInStepsOfEight) {
     utility().machine.scanThreshold = 16;
     onTab("Machine Setting", [&](SheetDriver& sheet) {
         EXPECT_EQ(sheet.chosenText(IDC_MS_SCAN_THRESHOLD_LIST), "1024 Kbytes");
@@ -252,7 +248,7 @@ const int volumeLists[] = {IDC_BUZ_VALID_LIST,        IDC_BUZ_INVALID_LIST,
                            IDC_BUZ_LOW_CAUTION1_LIST, IDC_BUZ_LOW_CAUTION2_LIST,
                            IDC_BUZ_LOW_CAUTION3_LIST, IDC_BUZ_HIGH_CAUTION_LIST};
 
-TEST_F(UtilitySheet, BuzzerCancelRestoresEveryVolumeAndOkKeepsThem) {
+TEST_F(MachinePages, BuzzerCancelRestoresEveryVolumeAndOkKeepsThem) {
     MachineSettingBlock& m = utility().machine;
     m.buzzerEnabled = 128;
     const uint8_t stored[10] = {64, 32, 12, 1, 128, 16, 4, 3, 192, 0};
@@ -289,7 +285,7 @@ TEST_F(UtilitySheet, BuzzerCancelRestoresEveryVolumeAndOkKeepsThem) {
 
 // ------------------------------------------------------------ Paper Source
 
-TEST_F(UtilitySheet, TheFirstOpeningCompletesTheSizesTo140By90) {
+TEST_F(MachinePages, TheFirstOpeningCompletesTheSizesTo140By90) {
     onTab("Paper Source", [&](SheetDriver& sheet) {
         for (int x : {IDC_PS_INPUT_X_EDIT, IDC_PS_MEMORY1_X_EDIT, IDC_PS_MEMORY2_X_EDIT})
             EXPECT_EQ(sheet.text(x), "140") << x;
@@ -319,7 +315,7 @@ struct TypedSize {
     int selectFrom, selectTo;
 };
 
-TEST_F(UtilitySheet, ATypedSizeIsCompletedWhileItIsTyped) {
+TEST_F(MachinePages, ATypedSizeIsCompletedWhileItIsTyped) {
     const TypedSize cases[] = {
         {IDC_PS_INPUT_X_EDIT, "2", "200", 1, 3},   {IDC_PS_INPUT_X_EDIT, "5", "432", 1, 3},
         {IDC_PS_INPUT_Y_EDIT, "3", "90", 1, 2},    {IDC_PS_INPUT_X_EDIT, "", "140", 0, 3},
@@ -349,7 +345,7 @@ TEST_F(UtilitySheet, ATypedSizeIsCompletedWhileItIsTyped) {
     });
 }
 
-TEST_F(UtilitySheet, TheSizeRadiosOpenTheirOwnControlsAndTheListTakesItsCodes) {
+TEST_F(MachinePages, TheSizeRadiosOpenTheirOwnControlsAndTheListTakesItsCodes) {
     onTab("Paper Source", [&](SheetDriver& sheet) {
         sheet.click(IDC_PS_MEMORY2_RADIO);
         EXPECT_EQ(utility().paper.tray1Size, 4);
@@ -370,7 +366,7 @@ TEST_F(UtilitySheet, TheSizeRadiosOpenTheirOwnControlsAndTheListTakesItsCodes) {
     });
 }
 
-TEST_F(UtilitySheet, ATypedSizeOutsideTheMachinesRangeIsRefused) {
+TEST_F(MachinePages, ATypedSizeOutsideTheMachinesRangeIsRefused) {
     utility().paper.tray1Size = 3;
     onTab("Paper Source", [&](SheetDriver& sheet) {
         // Text put into the edit with its notice held back, as a message
@@ -391,7 +387,7 @@ TEST_F(UtilitySheet, ATypedSizeOutsideTheMachinesRangeIsRefused) {
 
 const int trayGroups[] = {IDC_TRAY2_GROUP, IDC_TRAY3_GROUP, IDC_TRAY4_GROUP, IDC_TRAY5_GROUP};
 
-TEST_F(UtilitySheet, TheTrayDialogShowsOnlyTheInstalledTrays) {
+TEST_F(MachinePages, TheTrayDialogShowsOnlyTheInstalledTrays) {
     const struct {
         uint8_t count;
         int shown;
@@ -413,7 +409,7 @@ TEST_F(UtilitySheet, TheTrayDialogShowsOnlyTheInstalledTrays) {
     }
 }
 
-TEST_F(UtilitySheet, TheTrayDialogKeepsItsEditsOnOkAndDropsThemOnClose) {
+TEST_F(MachinePages, TheTrayDialogKeepsItsEditsOnOkAndDropsThemOnClose) {
     config()[2] = 5;
     PaperSourceBlock& p = utility().paper;
     p.trayMedia[1] = 3; // recycle, but no duplex unit is installed
@@ -444,7 +440,7 @@ TEST_F(UtilitySheet, TheTrayDialogKeepsItsEditsOnOkAndDropsThemOnClose) {
 
 // ------------------------------------------------------------ Copy Setting(1)
 
-TEST_F(UtilitySheet, APaperPriorityOfNoInstalledTrayBecomesTray1) {
+TEST_F(MachinePages, APaperPriorityOfNoInstalledTrayBecomesTray1) {
     config()[2] = 3;
     config()[3] = 0;
     utility().copy1.paperPriority = 4;
@@ -463,7 +459,7 @@ TEST_F(UtilitySheet, APaperPriorityOfNoInstalledTrayBecomesTray1) {
     });
 }
 
-TEST_F(UtilitySheet, PhotoGoesWithManualDensityAndTextWithAuto) {
+TEST_F(MachinePages, PhotoGoesWithManualDensityAndTextWithAuto) {
     onTab("Copy Setting(1)", [&](SheetDriver& sheet) {
         EXPECT_TRUE(sheet.checked(IDC_CS1_TEXT_RADIO));
         EXPECT_TRUE(sheet.checked(IDC_CS1_DENSITY_AUTO_RADIO));
@@ -487,7 +483,7 @@ TEST_F(UtilitySheet, PhotoGoesWithManualDensityAndTextWithAuto) {
     });
 }
 
-TEST_F(UtilitySheet, StoredValuesOutsideTheirRangesAreBroughtIntoThem) {
+TEST_F(MachinePages, StoredValuesOutsideTheirRangesAreBroughtIntoThem) {
     CopySetting1Block& c = utility().copy1;
     c.eraseLeft = 2;
     c.eraseUpper = 0;
@@ -514,7 +510,7 @@ struct WidthCase {
     const char* message;
 };
 
-TEST_F(UtilitySheet, MarginAndEraseWidthsAreCheckedWhenThePageIsLeft) {
+TEST_F(MachinePages, MarginAndEraseWidthsAreCheckedWhenThePageIsLeft) {
     const WidthCase cases[] = {
         {IDC_CS1_MARGIN_EDIT, "21", text::marginRange},
         {IDC_CS1_MARGIN_EDIT, "", text::notInteger},
@@ -543,7 +539,7 @@ TEST_F(UtilitySheet, MarginAndEraseWidthsAreCheckedWhenThePageIsLeft) {
     EXPECT_EQ(utility().copy1.eraseFrame, 12);
 }
 
-TEST_F(UtilitySheet, TheDuplexListFollowsTheFeederAndTheDuplexUnit) {
+TEST_F(MachinePages, TheDuplexListFollowsTheFeederAndTheDuplexUnit) {
     config()[0] = 1;
     config()[8] = 0;
     utility().copy1.duplexPriority = 2;
@@ -562,7 +558,7 @@ TEST_F(UtilitySheet, TheDuplexListFollowsTheFeederAndTheDuplexUnit) {
 
 // ------------------------------------------------------------ Copy Setting(2)
 
-TEST_F(UtilitySheet, MixedOriginalNeedsADocumentFeeder) {
+TEST_F(MachinePages, MixedOriginalNeedsADocumentFeeder) {
     utility().copy2.mixedOriginal = 1;
     onTab("Copy Setting(2)", [&](SheetDriver& sheet) {
         EXPECT_FALSE(sheet.enabled(IDC_CS2_MIXED_ORIGINAL_CHECK));
