@@ -97,23 +97,13 @@ const char* typeName(uint8_t type) {
     }
 }
 
-// Names can hold any byte; show the unprintable ones escaped.
+// Names can hold any byte; show the unprintable ones escaped (at most `max`
+// bytes: a field need not end in a terminator).
 std::string quoted(const char* text, size_t max = 1024) {
-    std::string s = "\"";
-    for (size_t i = 0; i < max && text[i]; ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\') {
-            s += '\\';
-            s += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            s += buf;
-        } else {
-            s += static_cast<char>(c);
-        }
-    }
-    return s + "\"";
+    size_t n = 0;
+    while (n < max && text[n])
+        ++n;
+    return quotedText(std::string(text, n));
 }
 
 const char hiddenText[] = "(hidden)";
