@@ -12,6 +12,7 @@
 #include "shellstate.h"
 #include "simulator.h"
 #include "startup.h"
+#include "windowplace.h"
 #include "views.h"
 
 #include <cstdio>
@@ -25,14 +26,7 @@ HWND dialogSeen;
 
 void CALLBACK reportPlace(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    if (!IsWindow(dialogSeen)) return;
-    UpdateWindow(dialogSeen);
-    RECT r;
-    GetWindowRect(dialogSeen, &r);
-    if (FILE* out = std::fopen(rectFile.c_str(), "w")) {
-        std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        std::fclose(out);
-    }
+    writeWindowPlace(dialogSeen, rectFile);
 }
 
 LRESULT CALLBACK watchActivation(int code, WPARAM wParam, LPARAM lParam) {

@@ -16,6 +16,7 @@
 #include "shellstate.h"
 #include "simulator.h"
 #include "startup.h"
+#include "windowplace.h"
 
 #include <cstdio>
 #include <cstring>
@@ -40,14 +41,7 @@ const char* tabOf() {
 
 void CALLBACK reportPlace(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    if (!IsWindow(shown)) return;
-    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT r;
-    GetWindowRect(shown, &r);
-    if (FILE* out = std::fopen(rectFile.c_str(), "w")) {
-        std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        std::fclose(out);
-    }
+    writeWindowPlace(shown, rectFile);
 }
 
 int tabIndex(const char* title) {

@@ -17,6 +17,7 @@
 #include "shellstate.h"
 #include "simulator.h"
 #include "startup.h"
+#include "windowplace.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,14 +34,7 @@ HWND shown;
 
 void CALLBACK reportPlace(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    if (!IsWindow(shown)) return;
-    UpdateWindow(shown);
-    RECT r;
-    GetWindowRect(shown, &r);
-    if (FILE* out = std::fopen(rectFile.c_str(), "w")) {
-        std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        std::fclose(out);
-    }
+    writeWindowPlace(shown, rectFile);
 }
 
 void CALLBACK showWindow(HWND, UINT, UINT_PTR timer, DWORD) {
