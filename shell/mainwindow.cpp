@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "documentcommands.h"
+#include "dpi.h"
 #include "machine.h"
 #include "resource.h"
 #include "resourcemodule.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr int frameWidth = 600;
-constexpr int frameHeight = 400;
 HBRUSH ownBackground; // the class background once the system colours changed
 
 void centreOnScreen(HWND frame) {
@@ -37,9 +36,10 @@ void centreOnScreen(HWND frame) {
 }
 
 HIMAGELIST loadViewImages() {
-    HIMAGELIST images = ImageList_Create(VIEW_IMAGE_WIDTH, VIEW_IMAGE_HEIGHT, ILC_COLOR4 | ILC_MASK,
+    const Artwork& art = artworkFor(shell.dpi);
+    HIMAGELIST images = ImageList_Create(art.viewWidth, art.viewHeight, ILC_COLOR4 | ILC_MASK,
                                          VIEW_IMAGE_COUNT, 0);
-    HBITMAP bitmap = loadResourceBitmap(IDB_VIEW_IMAGES);
+    HBITMAP bitmap = loadResourceBitmap(art.viewImages);
     if (images && bitmap) ImageList_AddMasked(images, bitmap, RGB(255, 255, 255));
     if (bitmap) DeleteObject(bitmap);
     return images;
@@ -50,6 +50,10 @@ LRESULT onCreate(HWND frame) {
     shell.document = new (std::nothrow) Document();
     if (!shell.document) return -1; // nothing to work on: creating the frame fails
     initImage(shell.document->image);
+    // The window's own DPI is known only now: the size follows it.
+    shell.dpi = windowDpi(frame);
+    SetWindowPos(frame, nullptr, 0, 0, scaled(frameWidth), scaled(frameHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     centreOnScreen(frame);
     shell.viewState.documentOpen = 0;
     shell.splitterX = 0;
@@ -118,9 +122,9 @@ LRESULT onLeftButtonDown(HWND frame) {
 LRESULT onMouseMove(HWND frame, WPARAM keys, int x) {
     if (!shell.viewState.documentOpen || !shell.splitterDragging || !(keys & MK_LBUTTON)) return 0;
     const int width = clientWidth(frame);
-    if (splitterMoveIgnored(shell.splitterX, x, width)) return 0;
+    if (splitterMoveIgnored(shell.splitterX, x, width, shell.dpi)) return 0;
     DrawSplitterLine(frame, shell.splitterX);
-    shell.splitterX = clampSplitter(x, width);
+    shell.splitterX = clampSplitter(x, width, shell.dpi);
     DrawSplitterLine(frame, shell.splitterX);
     return 0;
 }
@@ -135,7 +139,8 @@ LRESULT onLeftButtonUp(HWND frame, int x) {
     endSplitterDrag(frame);
     ReleaseCapture();
     const int width = clientWidth(frame);
-    if (!splitterMoveIgnored(shell.splitterX, x, width)) shell.splitterX = clampSplitter(x, width);
+    if (!splitterMoveIgnored(shell.splitterX, x, width, shell.dpi))
+        shell.splitterX = clampSplitter(x, width, shell.dpi);
     const int kind = shell.viewState.viewKind;
     ShowWindow(shell.registerList, SW_HIDE);
     if (kind != viewNone) ShowWindow(shell.registerList, SW_SHOW);
@@ -198,6 +203,42 @@ LRESULT onNotify(HWND frame, NMHDR* notification) {
     return 0;
 }
 
+// The same images drawn for the new scale, in every view that shows them.
+void reloadViewImages() {
+    HIMAGELIST old = shell.viewImages;
+    shell.viewImages = loadViewImages();
+    if (shell.tree)
+        SendMessageA(shell.tree, TVM_SETIMAGELIST, TVSIL_NORMAL,
+                     reinterpret_cast<LPARAM>(shell.viewImages));
+    for (HWND list : {shell.registerList, shell.groupItemsList}) {
+        if (!list) continue;
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(shell.viewImages));
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(shell.viewImages));
+    }
+    if (old) ImageList_Destroy(old);
+}
+
+// Moved to a monitor of another scale (or the scale changed): every fixed
+// size follows, the columns and the splitter keep their share of the window,
+// and the frame takes the rectangle Windows suggests.
+LRESULT onDpiChanged(HWND frame, int dpi, const RECT* suggested) {
+    if (dpi <= 0) return 0;
+    const int old = shell.dpi > 0 ? shell.dpi : baseDpi;
+    shell.dpi = dpi;
+    if (shell.splitterX > 0) shell.splitterX = MulDiv(shell.splitterX, dpi, old);
+    rescaleListColumns(shell.registerList, old, dpi);
+    rescaleListColumns(shell.groupItemsList, old, dpi);
+    reloadViewImages();
+    reloadToolbarImages();
+    if (suggested)
+        SetWindowPos(frame, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutPanes(frame);
+    InvalidateRect(frame, nullptr, TRUE);
+    return 0;
+}
+
 void moveTo(HWND window, const PaneRect& r, bool toFront) {
     if (!window) return;
     SetWindowPos(window, toFront ? HWND_TOP : nullptr, r.x, r.y, r.width, r.height,
@@ -238,6 +279,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE:
         LayoutPanes(window);
         break;
+    case WM_DPICHANGED:
+        return onDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
     case WM_SYSCOLORCHANGE:
         onSysColorChange(window);
         break;
@@ -280,7 +323,7 @@ void LayoutPanes(HWND frame) {
     GetClientRect(frame, &area);
     const int toolbarHeight = autoSizeToolbar();
     const PaneLayout layout =
-        layoutPanes(area.right, area.bottom, toolbarHeight, shell.splitterX, shell.viewState);
+        layoutPanes(area.right, area.bottom, toolbarHeight, shell.splitterX, shell.viewState, shell.dpi);
     shell.splitterX = layout.splitterX;
     moveTo(shell.tree, layout.tree, false);
     switch (layout.shown) {
@@ -304,11 +347,11 @@ void DrawSplitterLine(HWND frame, int x) {
     RECT bar = {};
     if (shell.toolbar) GetWindowRect(shell.toolbar, &bar);
     HDC dc = GetDC(frame);
-    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+    HPEN pen = CreatePen(PS_SOLID, scaled(2), RGB(0, 0, 0));
     HGDIOBJ old = SelectObject(dc, pen);
     const int mode = SetROP2(dc, R2_NOTXORPEN);
-    MoveToEx(dc, x, (bar.bottom - bar.top) + 2, nullptr);
-    LineTo(dc, x, area.bottom - statusBarReserve);
+    MoveToEx(dc, x, (bar.bottom - bar.top) + scaled(2), nullptr);
+    LineTo(dc, x, area.bottom - scaled(statusBarReserve));
     SetROP2(dc, mode);
     SelectObject(dc, old);
     DeleteObject(pen);

@@ -45,7 +45,7 @@ void layoutStatusBar(int clientWidth) {
     if (!shell.statusBar) return;
     SendMessageA(shell.statusBar, WM_SIZE, 0, 0); // the bar places and sizes itself
     int edges[statusPaneCount];
-    statusPaneEdges(clientWidth, edges);
+    statusPaneEdges(clientWidth, shell.dpi, edges);
     SendMessageA(shell.statusBar, SB_SETPARTS, statusPaneCount, reinterpret_cast<LPARAM>(edges));
 }
 

@@ -56,6 +56,7 @@ struct Shell {
     bool groupItemsChanged;
 
     // Layout.
+    int dpi;       // the frame's; every fixed pixel size is scaled by it
     int splitterX; // 0 until the first layout
     bool splitterDragging;
     int screenWidth;
