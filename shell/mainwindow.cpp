@@ -14,6 +14,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -50,10 +51,14 @@ LRESULT onCreate(HWND frame) {
     shell.document = new (std::nothrow) Document();
     if (!shell.document) return -1; // nothing to work on: creating the frame fails
     initImage(shell.document->image);
-    // The window's own DPI is known only now: the size follows it.
+    // The window's own DPI is known only now: the size follows it, as far as
+    // the screen has room (200 % on a small screen).
     shell.dpi = windowDpi(frame);
-    SetWindowPos(frame, nullptr, 0, 0, scaled(frameWidth), scaled(frameHeight),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT work = {0, 0, scaled(frameWidth), scaled(frameHeight)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = std::min(scaled(frameWidth), static_cast<int>(work.right - work.left));
+    const int height = std::min(scaled(frameHeight), static_cast<int>(work.bottom - work.top));
+    SetWindowPos(frame, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     centreOnScreen(frame);
     shell.viewState.documentOpen = 0;
     shell.splitterX = 0;
