@@ -18,6 +18,9 @@ struct Artwork {
     int viewWidth, viewHeight;
     UINT toolbar, toolbarDisabled;
     int toolbarSize;
+    // The image lists' colour depth: an 8-bit list maps the larger strips'
+    // colours onto its own palette, far from the drawing, so they keep theirs.
+    UINT toolbarColour;
 };
 // The images for a window at `dpi`.
 const Artwork& artworkFor(int dpi);

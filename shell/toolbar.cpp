@@ -33,9 +33,9 @@ const ToolButton toolButtons[] = {
 };
 constexpr int toolButtonCount = sizeof toolButtons / sizeof toolButtons[0];
 
-HIMAGELIST loadToolbarImages(UINT bitmapId, int size) {
-    HIMAGELIST images =
-        ImageList_Create(size, size, ILC_COLOR8 | ILC_MASK, TOOLBAR_IMAGE_COUNT, 0);
+HIMAGELIST loadToolbarImages(UINT bitmapId, const Artwork& art) {
+    HIMAGELIST images = ImageList_Create(art.toolbarSize, art.toolbarSize,
+                                         art.toolbarColour | ILC_MASK, TOOLBAR_IMAGE_COUNT, 0);
     HBITMAP bitmap = loadResourceBitmap(bitmapId);
     if (images && bitmap) ImageList_AddMasked(images, bitmap, RGB(192, 192, 192));
     if (bitmap) DeleteObject(bitmap);
@@ -84,8 +84,8 @@ void setToolbarImages(HWND toolbar) {
     const Artwork& art = artworkFor(shell.dpi);
     HIMAGELIST oldImages = shell.toolbarImages;
     HIMAGELIST oldDisabled = shell.toolbarDisabledImages;
-    shell.toolbarImages = loadToolbarImages(art.toolbar, art.toolbarSize);
-    shell.toolbarDisabledImages = loadToolbarImages(art.toolbarDisabled, art.toolbarSize);
+    shell.toolbarImages = loadToolbarImages(art.toolbar, art);
+    shell.toolbarDisabledImages = loadToolbarImages(art.toolbarDisabled, art);
     SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(shell.toolbarImages));
     SendMessageA(toolbar, TB_SETDISABLEDIMAGELIST, 0,
                  reinterpret_cast<LPARAM>(shell.toolbarDisabledImages));
