@@ -172,7 +172,7 @@ POINT keyboardMenuPoint(HWND control) {
             control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
         if (row >= 0) ListView_GetItemRect(control, row, &item, LVIR_LABEL);
     }
-    POINT at = {item.left + 4, item.top + 4};
+    POINT at = {item.left + scaled(4), item.top + scaled(4)};
     ClientToScreen(control, &at);
     return at;
 }
