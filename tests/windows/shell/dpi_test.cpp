@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -41,6 +42,49 @@ SIZE imageSize(HIMAGELIST images) {
     int width = 0, height = 0;
     ImageList_GetIconSize(images, &width, &height);
     return SIZE{width, height};
+}
+
+// Top-down 32-bit pixels of a bitmap, as COLORREF-like 0x00RRGGBB.
+std::vector<unsigned> pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<unsigned> px(static_cast<size_t>(width) * height);
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), px.data(), &info, DIB_RGB_COLORS);
+    return px;
+}
+
+// How many pixels of toolbar image `image` the image list shows in another
+// colour than the strip it was loaded from, drawn on the strip's silver.
+int changedPixels(HIMAGELIST images, UINT strip, int size, int image) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP drawn = CreateCompatibleBitmap(screen, size, size);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, drawn);
+    HBRUSH silver = CreateSolidBrush(RGB(192, 192, 192));
+    RECT all = {0, 0, size, size};
+    FillRect(dc, &all, silver);
+    DeleteObject(silver);
+    ImageList_Draw(images, image, dc, 0, 0, ILD_NORMAL);
+    SelectObject(dc, old);
+    const std::vector<unsigned> shown = pixelsOf(dc, drawn, size, size);
+    HBITMAP source = static_cast<HBITMAP>(LoadImageA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(strip), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const int stripWidth = size * TOOLBAR_IMAGE_COUNT;
+    const std::vector<unsigned> drawing = pixelsOf(dc, source, stripWidth, size);
+    int changed = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            changed += (shown[static_cast<size_t>(y) * size + x] & 0xFFFFFF) !=
+                       (drawing[static_cast<size_t>(y) * stripWidth + image * size + x] & 0xFFFFFF);
+    DeleteObject(source);
+    DeleteObject(drawn);
+    DeleteDC(dc);
+    return changed;
 }
 
 const int speedDialColumns[] = {50, 100, 140}; // number, name, address at 96 DPI
@@ -88,6 +132,16 @@ class HighDpi : public FrameTest {
             SendMessageA(child(IDC_REGISTER_LIST), LVM_GETIMAGELIST, LVSIL_SMALL, 0)));
         EXPECT_EQ(rows.cx, sizes.viewWidth);
         EXPECT_EQ(rows.cy, sizes.viewHeight);
+        // The larger strips keep the colours they were drawn in (an 8-bit
+        // list turned the blue diskette navy and the green arrow grey); the
+        // 100 % list is 8-bit by design.
+        if (dpi >= 144) {
+            HIMAGELIST list =
+                reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0));
+            const UINT strip = dpi >= 192 ? IDB_TOOLBAR_200 : IDB_TOOLBAR_150;
+            for (int image : {TOOLBAR_IMAGE_SAVE, TOOLBAR_IMAGE_DOWNLOAD})
+                EXPECT_EQ(changedPixels(list, strip, sizes.toolbar, image), 0) << "image " << image;
+        }
     }
 
     // The splitter pushed past the left edge stops at the margin.
