@@ -32,11 +32,11 @@
 #define IDB_TOOLBAR 890          // eight 55 x 55 images, 8-bit colour
 #define IDB_TOOLBAR_DISABLED 891 // the same eight, greyed
 // The same strips drawn for 150 % (1000 above) and 200 % (2000 above).
-#define IDB_VIEW_IMAGES_150 1889      // 24 x 27 each
-#define IDB_TOOLBAR_150 1890          // 83 x 83 each
+#define IDB_VIEW_IMAGES_150 1889 // 24 x 27 each
+#define IDB_TOOLBAR_150 1890     // 83 x 83 each
 #define IDB_TOOLBAR_DISABLED_150 1891
-#define IDB_VIEW_IMAGES_200 2889      // 32 x 36 each
-#define IDB_TOOLBAR_200 2890          // 110 x 110 each
+#define IDB_VIEW_IMAGES_200 2889 // 32 x 36 each
+#define IDB_TOOLBAR_200 2890     // 110 x 110 each
 #define IDB_TOOLBAR_DISABLED_200 2891
 
 // ---------------------------------------------------------------------------

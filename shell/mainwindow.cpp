@@ -38,8 +38,8 @@ void centreOnScreen(HWND frame) {
 
 HIMAGELIST loadViewImages() {
     const Artwork& art = artworkFor(shell.dpi);
-    HIMAGELIST images = ImageList_Create(art.viewWidth, art.viewHeight, ILC_COLOR4 | ILC_MASK,
-                                         VIEW_IMAGE_COUNT, 0);
+    HIMAGELIST images =
+        ImageList_Create(art.viewWidth, art.viewHeight, ILC_COLOR4 | ILC_MASK, VIEW_IMAGE_COUNT, 0);
     HBITMAP bitmap = loadResourceBitmap(art.viewImages);
     if (images && bitmap) ImageList_AddMasked(images, bitmap, RGB(255, 255, 255));
     if (bitmap) DeleteObject(bitmap);
@@ -217,8 +217,10 @@ void reloadViewImages() {
                      reinterpret_cast<LPARAM>(shell.viewImages));
     for (HWND list : {shell.registerList, shell.groupItemsList}) {
         if (!list) continue;
-        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(shell.viewImages));
-        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(shell.viewImages));
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                     reinterpret_cast<LPARAM>(shell.viewImages));
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL,
+                     reinterpret_cast<LPARAM>(shell.viewImages));
     }
     if (old) ImageList_Destroy(old);
 }
@@ -327,8 +329,8 @@ void LayoutPanes(HWND frame) {
     RECT area;
     GetClientRect(frame, &area);
     const int toolbarHeight = autoSizeToolbar();
-    const PaneLayout layout =
-        layoutPanes(area.right, area.bottom, toolbarHeight, shell.splitterX, shell.viewState, shell.dpi);
+    const PaneLayout layout = layoutPanes(area.right, area.bottom, toolbarHeight, shell.splitterX,
+                                          shell.viewState, shell.dpi);
     shell.splitterX = layout.splitterX;
     moveTo(shell.tree, layout.tree, false);
     switch (layout.shown) {

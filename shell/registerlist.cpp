@@ -145,7 +145,8 @@ void rescaleListColumns(HWND list, int oldDpi, int newDpi) {
     HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
     const int count = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
     for (int i = 0; i < count; ++i) {
-        const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        const int width =
+            static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
         SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
                      MAKELPARAM(MulDiv(width, newDpi, oldDpi), 0));
     }

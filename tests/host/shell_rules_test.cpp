@@ -50,7 +50,8 @@ TEST(PaneLayout, GivesEachViewItsPanes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const PaneLayout layout = layoutPanes(600, 400, 60, 200, view(c.documentOpen, c.viewKind), 96);
+        const PaneLayout layout =
+            layoutPanes(600, 400, 60, 200, view(c.documentOpen, c.viewKind), 96);
         expectRect(layout.tree, 0, 60, 198, 316);
         EXPECT_EQ(layout.shown, c.shown);
         expectRect(layout.right, c.right.x, c.right.y, c.right.width, c.right.height);

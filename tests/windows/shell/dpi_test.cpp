@@ -26,7 +26,7 @@ int at(int pixels, int dpi) {
 
 struct ImageSizes {
     int dpi;
-    int toolbar;             // square
+    int toolbar; // square
     int viewWidth, viewHeight;
 };
 const ImageSizes imageSizes[] = {{96, 55, 16, 18}, {144, 83, 24, 27}, {192, 110, 32, 36}};
@@ -72,8 +72,9 @@ int changedPixels(HIMAGELIST images, UINT strip, int size, int image) {
     ImageList_Draw(images, image, dc, 0, 0, ILD_NORMAL);
     SelectObject(dc, old);
     const std::vector<unsigned> shown = pixelsOf(dc, drawn, size, size);
-    HBITMAP source = static_cast<HBITMAP>(LoadImageA(
-        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(strip), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP source =
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(strip),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     const int stripWidth = size * TOOLBAR_IMAGE_COUNT;
     const std::vector<unsigned> drawing = pixelsOf(dc, source, stripWidth, size);
     int changed = 0;
@@ -103,9 +104,9 @@ class HighDpi : public FrameTest {
     void expectPanesAt(int dpi) {
         const int client = clientWidth();
         int edges[6] = {};
-        ASSERT_EQ(SendMessageA(child(IDC_STATUS_BAR), SB_GETPARTS, 6,
-                               reinterpret_cast<LPARAM>(edges)),
-                  6);
+        ASSERT_EQ(
+            SendMessageA(child(IDC_STATUS_BAR), SB_GETPARTS, 6, reinterpret_cast<LPARAM>(edges)),
+            6);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(edges[i], client - at(paneFromRight[i], dpi)) << "pane " << i;
     }
