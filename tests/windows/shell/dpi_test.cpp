@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -44,47 +43,34 @@ SIZE imageSize(HIMAGELIST images) {
     return SIZE{width, height};
 }
 
-// Top-down 32-bit pixels of a bitmap, as COLORREF-like 0x00RRGGBB.
-std::vector<unsigned> pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<unsigned> px(static_cast<size_t>(width) * height);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), px.data(), &info, DIB_RGB_COLORS);
-    return px;
-}
-
 // How many pixels of toolbar image `image` the image list shows in another
 // colour than the strip it was loaded from, drawn on the strip's silver.
 int changedPixels(HIMAGELIST images, UINT strip, int size, int image) {
     HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP drawn = CreateCompatibleBitmap(screen, size, size);
+    HDC shown = CreateCompatibleDC(screen);
+    HDC drawing = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, size, size);
     ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, drawn);
+    HGDIOBJ oldCanvas = SelectObject(shown, canvas);
     HBRUSH silver = CreateSolidBrush(RGB(192, 192, 192));
     RECT all = {0, 0, size, size};
-    FillRect(dc, &all, silver);
+    FillRect(shown, &all, silver);
     DeleteObject(silver);
-    ImageList_Draw(images, image, dc, 0, 0, ILD_NORMAL);
-    SelectObject(dc, old);
-    const std::vector<unsigned> shown = pixelsOf(dc, drawn, size, size);
+    ImageList_Draw(images, image, shown, 0, 0, ILD_NORMAL);
     HBITMAP source =
         static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(strip),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    const int stripWidth = size * TOOLBAR_IMAGE_COUNT;
-    const std::vector<unsigned> drawing = pixelsOf(dc, source, stripWidth, size);
+    HGDIOBJ oldSource = SelectObject(drawing, source);
     int changed = 0;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
-            changed += (shown[static_cast<size_t>(y) * size + x] & 0xFFFFFF) !=
-                       (drawing[static_cast<size_t>(y) * stripWidth + image * size + x] & 0xFFFFFF);
+            changed += GetPixel(shown, x, y) != GetPixel(drawing, image * size + x, y);
+    SelectObject(drawing, oldSource);
+    SelectObject(shown, oldCanvas);
     DeleteObject(source);
-    DeleteObject(drawn);
-    DeleteDC(dc);
+    DeleteObject(canvas);
+    DeleteDC(drawing);
+    DeleteDC(shown);
     return changed;
 }
 
