@@ -89,6 +89,7 @@ void tearDown(HWND frame) {
     destroyStatusPanel();
     if (shell.viewImages) ImageList_Destroy(shell.viewImages);
     shell.viewImages = nullptr;
+
     delete shell.document;
     shell.document = nullptr;
 }
@@ -225,6 +226,22 @@ void reloadViewImages() {
     if (old) ImageList_Destroy(old);
 }
 
+// The views' text follows the scale as well: their font, grown or shrunk by
+// the change (a control's own font stays at the size it was made with).
+void rescaleViewFont(int oldDpi, int newDpi) {
+    HFONT current = reinterpret_cast<HFONT>(SendMessageA(shell.tree, WM_GETFONT, 0, 0));
+    if (!current) current = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTA font = {};
+    if (!current || !GetObjectA(current, sizeof font, &font)) return;
+    font.lfHeight = MulDiv(font.lfHeight, newDpi, oldDpi);
+    HFONT fresh = CreateFontIndirectA(&font);
+    if (!fresh) return;
+    for (HWND view : {shell.tree, shell.registerList, shell.groupItemsList, shell.statusBar})
+        if (view) SendMessageA(view, WM_SETFONT, reinterpret_cast<WPARAM>(fresh), TRUE);
+    if (shell.viewFont) DeleteObject(shell.viewFont);
+    shell.viewFont = fresh;
+}
+
 // Moved to a monitor of another scale (or the scale changed): every fixed
 // size follows, the columns and the splitter keep their share of the window,
 // and the frame takes the rectangle Windows suggests.
@@ -237,6 +254,7 @@ LRESULT onDpiChanged(HWND frame, int dpi, const RECT* suggested) {
     rescaleListColumns(shell.groupItemsList, old, dpi);
     reloadViewImages();
     reloadToolbarImages();
+    rescaleViewFont(old, dpi);
     if (suggested)
         SetWindowPos(frame, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -315,6 +333,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         closeFrame(window);
         return 0;
+    case WM_NCDESTROY:
+        // Only now are the views, which draw with the font, gone.
+        if (shell.viewFont) DeleteObject(shell.viewFont);
+        shell.viewFont = nullptr;
+        break;
     case WM_DESTROY:
         tearDown(window);
         shell.mainWindow = nullptr;

@@ -30,6 +30,7 @@ struct Shell {
     HIMAGELIST viewImages;
     HIMAGELIST toolbarImages;
     HIMAGELIST toolbarDisabledImages;
+    HFONT viewFont; // the views' font once the DPI changed; null before
 
     // The document.
     Document* document; // created with the frame, freed when it closes

@@ -74,6 +74,14 @@ int changedPixels(HIMAGELIST images, UINT strip, int size, int image) {
     return changed;
 }
 
+int fontHeight(HWND control) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTA described = {};
+    GetObjectA(font, sizeof described, &described);
+    return described.lfHeight;
+}
+
 const int speedDialColumns[] = {50, 100, 140}; // number, name, address at 96 DPI
 const int paneFromRight[] = {450, 280, 180, 120, 60, 0};
 
@@ -179,6 +187,7 @@ TEST_F(HighDpi, ADpiChangeRescalesEverythingAndTakesTheSuggestedRectangle) {
     newDocument();
     showSpeedDial();
     const int target = dpi == 192 ? 96 : 192;
+    const int treeFont = fontHeight(child(IDC_TREE));
     RECT suggested = {10, 20, 710, 520};
     SendMessageA(frame, WM_DPICHANGED, MAKEWPARAM(target, target),
                  reinterpret_cast<LPARAM>(&suggested));
@@ -194,6 +203,9 @@ TEST_F(HighDpi, ADpiChangeRescalesEverythingAndTakesTheSuggestedRectangle) {
             << "column " << i;
     expectPanesAt(target);
     expectImagesAt(target);
+    EXPECT_NE(treeFont, 0);
+    for (int view : {IDC_TREE, IDC_REGISTER_LIST, IDC_STATUS_BAR})
+        EXPECT_EQ(fontHeight(child(view)), MulDiv(treeFont, target, dpi)) << "control " << view;
     EXPECT_EQ(splitterAfterDragTo(-30), at(50, target));
 }
 
