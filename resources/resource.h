@@ -31,6 +31,13 @@
 #define IDB_VIEW_IMAGES 889      // fourteen 16 x 18 images, 4-bit colour, white ground
 #define IDB_TOOLBAR 890          // eight 55 x 55 images, 8-bit colour
 #define IDB_TOOLBAR_DISABLED 891 // the same eight, greyed
+// The same strips drawn for 150 % (1000 above) and 200 % (2000 above).
+#define IDB_VIEW_IMAGES_150 1889 // 24 x 27 each
+#define IDB_TOOLBAR_150 1890     // 83 x 83 each
+#define IDB_TOOLBAR_DISABLED_150 1891
+#define IDB_VIEW_IMAGES_200 2889 // 32 x 36 each
+#define IDB_TOOLBAR_200 2890     // 110 x 110 each
+#define IDB_TOOLBAR_DISABLED_200 2891
 
 // ---------------------------------------------------------------------------
 // Commands. All of them arrive as WM_COMMAND at the one dispatcher; those
@@ -1302,4 +1309,6 @@ enum ToolbarImage {
 };
 
 enum { VIEW_IMAGE_WIDTH = 16, VIEW_IMAGE_HEIGHT = 18, TOOLBAR_IMAGE_SIZE = 55 };
+enum { VIEW_IMAGE_WIDTH_150 = 24, VIEW_IMAGE_HEIGHT_150 = 27, TOOLBAR_IMAGE_SIZE_150 = 83 };
+enum { VIEW_IMAGE_WIDTH_200 = 32, VIEW_IMAGE_HEIGHT_200 = 36, TOOLBAR_IMAGE_SIZE_200 = 110 };
 #endif

@@ -11,6 +11,9 @@ Python 3 standard library only: the shapes are filled by sampling each pixel
                        nodes and the register-list rows (order in resource.h)
   toolbar.bmp          eight 55 x 55 images, 8-bit, on the classic button face
   toolbar-disabled.bmp the same eight greyed, on the same ground
+  *-150.bmp, *-200.bmp the three strips again for 150 % and 200 %: the toolbar
+                       drawn anew at 83 and 110 pixels, the views' pixels
+                       repeated to 24 x 27 and 32 x 36
   zotwell.ico          the program icon at 16, 32 and 48 pixels, 32-bit with alpha
   split.cur            the splitter's horizontal resize cursor, 32 x 32, 1-bit
 
@@ -20,7 +23,8 @@ drawings avoid the other colours those functions remap (pure black, 128 grey,
 223 grey and pure white), so only the ground changes.
 
 The 16 x 18 images are drawn pixel by pixel in the 16 standard colours, because
-a 4-bit image list maps every colour onto them anyway.
+a 4-bit image list maps every colour onto them anyway; the larger ones repeat
+those pixels, so that they stay as crisp as the small ones.
 """
 import math
 import pathlib
@@ -34,9 +38,13 @@ SAMPLES = 4
 
 
 class Canvas:
-    def __init__(self, width, height, ground=None):
+    """Shapes are given in design units; scale is the pixels per unit, so that
+    one drawing serves every size."""
+
+    def __init__(self, width, height, ground=None, scale=1.0):
         self.width = width
         self.height = height
+        self.scale = scale
         # Colour and alpha per pixel, alpha 0..1; colours 0..255 floats.
         g = ground if ground is not None else (0, 0, 0)
         a = 1.0 if ground is not None else 0.0
@@ -69,6 +77,9 @@ class Canvas:
     # Shapes, all in pixel coordinates with (0, 0) the top-left corner.
 
     def rect(self, x0, y0, x1, y1, colour, radius=0.0, opacity=1.0):
+        k = self.scale
+        x0, y0, x1, y1, radius = x0 * k, y0 * k, x1 * k, y1 * k, radius * k
+
         def inside(x, y):
             if not (x0 <= x <= x1 and y0 <= y <= y1):
                 return False
@@ -85,11 +96,15 @@ class Canvas:
         self.rect(x0 + width, y0 + width, x1 - width, y1 - width, inner, max(0.0, radius - width))
 
     def ellipse(self, cx, cy, rx, ry, colour, opacity=1.0):
+        k = self.scale
+        cx, cy, rx, ry = cx * k, cy * k, rx * k, ry * k
+
         def inside(x, y):
             return ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0
         self.fill(inside, (cx - rx, cy - ry, cx + rx, cy + ry), colour, opacity)
 
     def polygon(self, points, colour, opacity=1.0):
+        points = [(x * self.scale, y * self.scale) for x, y in points]
         xs = [p[0] for p in points]
         ys = [p[1] for p in points]
         n = len(points)
@@ -108,6 +123,8 @@ class Canvas:
 
     def line(self, x0, y0, x1, y1, width, colour, opacity=1.0):
         """A stroke with round ends."""
+        k = self.scale
+        x0, y0, x1, y1, width = x0 * k, y0 * k, x1 * k, y1 * k, width * k
         r = width / 2.0
         dx, dy = x1 - x0, y1 - y0
         length2 = dx * dx + dy * dy or 1e-9
@@ -630,14 +647,17 @@ VIEWS = [MACHINE, MACHINE_SELECTED, ONE_TOUCH, ONE_TOUCH_SELECTED, GROUPS, GROUP
 VIEW_W, VIEW_H = 16, 18
 
 
-def view_strip():
-    rows = [[] for _ in range(VIEW_H)]
+def view_strip(width=VIEW_W, height=VIEW_H):
+    """The strip with each image width x height, its pixels repeated to fit."""
+    rows = [[] for _ in range(height)]
     for art in VIEWS:
         lines = art.strip("\n").split("\n")
         assert len(lines) == VIEW_H, art
-        for y, line in enumerate(lines):
+        for line in lines:
             assert len(line) == VIEW_W, line
-            rows[y].extend(VGA_KEYS[ch] for ch in line)
+        for y in range(height):
+            line = lines[y * VIEW_H // height]
+            rows[y].extend(VGA_KEYS[line[x * VIEW_W // width]] for x in range(width))
     return rows
 
 
@@ -878,10 +898,10 @@ def quantise(pixels, keep):
     return palette, lookup
 
 
-def toolbar_strips():
+def toolbar_strips(size=TB):
     normal = []
     for draw in TOOLBAR:
-        c = Canvas(TB, TB, SILVER)
+        c = Canvas(size, size, SILVER, size / TB)
         draw(c)
         normal.append(c.rgba())
     disabled = [[[tuple(int(round(v)) for v in greyed(p[:3])) if p[:3] != SILVER else SILVER
@@ -891,18 +911,27 @@ def toolbar_strips():
 
 
 def strip_bmp(images):
-    rows = [[p for img in images for p in img[y]] for y in range(TB)]
+    size = len(images[0])
+    rows = [[p for img in images for p in img[y]] for y in range(size)]
     palette, lookup = quantise([p for row in rows for p in row], SILVER)
-    return bmp_file(TB * len(images), TB, 8, palette, [[lookup[p] for p in row] for row in rows])
+    return bmp_file(size * len(images), size, 8, palette, [[lookup[p] for p in row] for row in rows])
+
+
+# Suffix, toolbar size and view size for each scale (resource.h names them too).
+SCALES = [("", TB, VIEW_W, VIEW_H), ("-150", 83, 24, 27), ("-200", 110, 32, 36)]
 
 
 def artwork():
     """Every file, by name, as bytes."""
-    normal, disabled = toolbar_strips()
+    files = {}
+    for suffix, toolbar, view_w, view_h in SCALES:
+        normal, disabled = toolbar_strips(toolbar)
+        files["views%s.bmp" % suffix] = bmp_file(view_w * len(VIEWS), view_h, 4, VGA,
+                                                 view_strip(view_w, view_h))
+        files["toolbar%s.bmp" % suffix] = strip_bmp(normal)
+        files["toolbar-disabled%s.bmp" % suffix] = strip_bmp(disabled)
     return {
-        "views.bmp": bmp_file(VIEW_W * len(VIEWS), VIEW_H, 4, VGA, view_strip()),
-        "toolbar.bmp": strip_bmp(normal),
-        "toolbar-disabled.bmp": strip_bmp(disabled),
+        **files,
         "zotwell.ico": ico_file([draw_icon(s) for s in (16, 32, 48)]),
         "split.cur": cur_file(),
     }

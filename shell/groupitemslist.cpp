@@ -3,6 +3,7 @@
 // unless a resource library's menu asks for groups.
 #include "views.h"
 
+#include "dpi.h"
 #include "mainwindow.h"
 #include "resource.h"
 #include "resourcemodule.h"
@@ -24,7 +25,7 @@ HWND CreateGroupItemsList(HINSTANCE module, HWND frame, HIMAGELIST imageList) {
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = const_cast<char*>(title.c_str());
-    column.cx = 150;
+    column.cx = scaled(150);
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);

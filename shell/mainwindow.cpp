@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "documentcommands.h"
+#include "dpi.h"
 #include "machine.h"
 #include "resource.h"
 #include "resourcemodule.h"
@@ -13,13 +14,12 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
 namespace {
 
-constexpr int frameWidth = 600;
-constexpr int frameHeight = 400;
 HBRUSH ownBackground; // the class background once the system colours changed
 
 void centreOnScreen(HWND frame) {
@@ -37,9 +37,10 @@ void centreOnScreen(HWND frame) {
 }
 
 HIMAGELIST loadViewImages() {
-    HIMAGELIST images = ImageList_Create(VIEW_IMAGE_WIDTH, VIEW_IMAGE_HEIGHT, ILC_COLOR4 | ILC_MASK,
-                                         VIEW_IMAGE_COUNT, 0);
-    HBITMAP bitmap = loadResourceBitmap(IDB_VIEW_IMAGES);
+    const Artwork& art = artworkFor(shell.dpi);
+    HIMAGELIST images =
+        ImageList_Create(art.viewWidth, art.viewHeight, ILC_COLOR4 | ILC_MASK, VIEW_IMAGE_COUNT, 0);
+    HBITMAP bitmap = loadResourceBitmap(art.viewImages);
     if (images && bitmap) ImageList_AddMasked(images, bitmap, RGB(255, 255, 255));
     if (bitmap) DeleteObject(bitmap);
     return images;
@@ -50,6 +51,14 @@ LRESULT onCreate(HWND frame) {
     shell.document = new (std::nothrow) Document();
     if (!shell.document) return -1; // nothing to work on: creating the frame fails
     initImage(shell.document->image);
+    // The window's own DPI is known only now: the size follows it, as far as
+    // the screen has room (200 % on a small screen).
+    shell.dpi = windowDpi(frame);
+    RECT work = {0, 0, scaled(frameWidth), scaled(frameHeight)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = std::min(scaled(frameWidth), static_cast<int>(work.right - work.left));
+    const int height = std::min(scaled(frameHeight), static_cast<int>(work.bottom - work.top));
+    SetWindowPos(frame, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     centreOnScreen(frame);
     shell.viewState.documentOpen = 0;
     shell.splitterX = 0;
@@ -80,6 +89,7 @@ void tearDown(HWND frame) {
     destroyStatusPanel();
     if (shell.viewImages) ImageList_Destroy(shell.viewImages);
     shell.viewImages = nullptr;
+
     delete shell.document;
     shell.document = nullptr;
 }
@@ -118,9 +128,9 @@ LRESULT onLeftButtonDown(HWND frame) {
 LRESULT onMouseMove(HWND frame, WPARAM keys, int x) {
     if (!shell.viewState.documentOpen || !shell.splitterDragging || !(keys & MK_LBUTTON)) return 0;
     const int width = clientWidth(frame);
-    if (splitterMoveIgnored(shell.splitterX, x, width)) return 0;
+    if (splitterMoveIgnored(shell.splitterX, x, width, shell.dpi)) return 0;
     DrawSplitterLine(frame, shell.splitterX);
-    shell.splitterX = clampSplitter(x, width);
+    shell.splitterX = clampSplitter(x, width, shell.dpi);
     DrawSplitterLine(frame, shell.splitterX);
     return 0;
 }
@@ -135,7 +145,8 @@ LRESULT onLeftButtonUp(HWND frame, int x) {
     endSplitterDrag(frame);
     ReleaseCapture();
     const int width = clientWidth(frame);
-    if (!splitterMoveIgnored(shell.splitterX, x, width)) shell.splitterX = clampSplitter(x, width);
+    if (!splitterMoveIgnored(shell.splitterX, x, width, shell.dpi))
+        shell.splitterX = clampSplitter(x, width, shell.dpi);
     const int kind = shell.viewState.viewKind;
     ShowWindow(shell.registerList, SW_HIDE);
     if (kind != viewNone) ShowWindow(shell.registerList, SW_SHOW);
@@ -162,7 +173,7 @@ POINT keyboardMenuPoint(HWND control) {
             control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
         if (row >= 0) ListView_GetItemRect(control, row, &item, LVIR_LABEL);
     }
-    POINT at = {item.left + 4, item.top + 4};
+    POINT at = {item.left + scaled(4), item.top + scaled(4)};
     ClientToScreen(control, &at);
     return at;
 }
@@ -195,6 +206,61 @@ LRESULT onNotify(HWND frame, NMHDR* notification) {
         shell.viewState.treeHasFocus = 0;
         return OnGroupItemsNotify(frame, notification);
     }
+    return 0;
+}
+
+// The same images drawn for the new scale, in every view that shows them.
+void reloadViewImages() {
+    HIMAGELIST old = shell.viewImages;
+    shell.viewImages = loadViewImages();
+    if (shell.tree)
+        SendMessageA(shell.tree, TVM_SETIMAGELIST, TVSIL_NORMAL,
+                     reinterpret_cast<LPARAM>(shell.viewImages));
+    for (HWND list : {shell.registerList, shell.groupItemsList}) {
+        if (!list) continue;
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                     reinterpret_cast<LPARAM>(shell.viewImages));
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL,
+                     reinterpret_cast<LPARAM>(shell.viewImages));
+    }
+    if (old) ImageList_Destroy(old);
+}
+
+// The views' text follows the scale as well: their font, grown or shrunk by
+// the change (a control's own font stays at the size it was made with).
+void rescaleViewFont(int oldDpi, int newDpi) {
+    HFONT current = reinterpret_cast<HFONT>(SendMessageA(shell.tree, WM_GETFONT, 0, 0));
+    if (!current) current = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTA font = {};
+    if (!current || !GetObjectA(current, sizeof font, &font)) return;
+    font.lfHeight = MulDiv(font.lfHeight, newDpi, oldDpi);
+    HFONT fresh = CreateFontIndirectA(&font);
+    if (!fresh) return;
+    for (HWND view : {shell.tree, shell.registerList, shell.groupItemsList, shell.statusBar})
+        if (view) SendMessageA(view, WM_SETFONT, reinterpret_cast<WPARAM>(fresh), TRUE);
+    if (shell.viewFont) DeleteObject(shell.viewFont);
+    shell.viewFont = fresh;
+}
+
+// Moved to a monitor of another scale (or the scale changed): every fixed
+// size follows, the columns and the splitter keep their share of the window,
+// and the frame takes the rectangle Windows suggests.
+LRESULT onDpiChanged(HWND frame, int dpi, const RECT* suggested) {
+    if (dpi <= 0) return 0;
+    const int old = shell.dpi > 0 ? shell.dpi : baseDpi;
+    shell.dpi = dpi;
+    if (shell.splitterX > 0) shell.splitterX = MulDiv(shell.splitterX, dpi, old);
+    rescaleListColumns(shell.registerList, old, dpi);
+    rescaleListColumns(shell.groupItemsList, old, dpi);
+    reloadViewImages();
+    reloadToolbarImages();
+    rescaleViewFont(old, dpi);
+    if (suggested)
+        SetWindowPos(frame, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutPanes(frame);
+    InvalidateRect(frame, nullptr, TRUE);
     return 0;
 }
 
@@ -238,6 +304,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE:
         LayoutPanes(window);
         break;
+    case WM_DPICHANGED:
+        return onDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
     case WM_SYSCOLORCHANGE:
         onSysColorChange(window);
         break;
@@ -265,6 +333,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         closeFrame(window);
         return 0;
+    case WM_NCDESTROY:
+        // Only now are the views, which draw with the font, gone.
+        if (shell.viewFont) DeleteObject(shell.viewFont);
+        shell.viewFont = nullptr;
+        break;
     case WM_DESTROY:
         tearDown(window);
         shell.mainWindow = nullptr;
@@ -279,8 +352,8 @@ void LayoutPanes(HWND frame) {
     RECT area;
     GetClientRect(frame, &area);
     const int toolbarHeight = autoSizeToolbar();
-    const PaneLayout layout =
-        layoutPanes(area.right, area.bottom, toolbarHeight, shell.splitterX, shell.viewState);
+    const PaneLayout layout = layoutPanes(area.right, area.bottom, toolbarHeight, shell.splitterX,
+                                          shell.viewState, shell.dpi);
     shell.splitterX = layout.splitterX;
     moveTo(shell.tree, layout.tree, false);
     switch (layout.shown) {
@@ -304,11 +377,11 @@ void DrawSplitterLine(HWND frame, int x) {
     RECT bar = {};
     if (shell.toolbar) GetWindowRect(shell.toolbar, &bar);
     HDC dc = GetDC(frame);
-    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+    HPEN pen = CreatePen(PS_SOLID, scaled(2), RGB(0, 0, 0));
     HGDIOBJ old = SelectObject(dc, pen);
     const int mode = SetROP2(dc, R2_NOTXORPEN);
-    MoveToEx(dc, x, (bar.bottom - bar.top) + 2, nullptr);
-    LineTo(dc, x, area.bottom - statusBarReserve);
+    MoveToEx(dc, x, (bar.bottom - bar.top) + scaled(2), nullptr);
+    LineTo(dc, x, area.bottom - scaled(statusBarReserve));
     SetROP2(dc, mode);
     SelectObject(dc, old);
     DeleteObject(pen);

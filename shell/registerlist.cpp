@@ -4,6 +4,7 @@
 
 #include "speeddialdialog.h"
 #include "documentcommands.h"
+#include "dpi.h"
 #include "mainwindow.h"
 #include "resource.h"
 #include "resourcemodule.h"
@@ -43,7 +44,7 @@ void insertColumns(HWND list) {
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = const_cast<char*>(title.c_str());
-        column.cx = columns[i].width;
+        column.cx = scaled(columns[i].width);
         column.iSubItem = i;
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&column));
@@ -137,6 +138,18 @@ std::string rowAddressText(HWND list, int row) {
     cell.cchTextMax = sizeof text;
     SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
     return text;
+}
+
+void rescaleListColumns(HWND list, int oldDpi, int newDpi) {
+    if (!list || oldDpi <= 0) return;
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    const int count = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        const int width =
+            static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
+                     MAKELPARAM(MulDiv(width, newDpi, oldDpi), 0));
+    }
 }
 
 LRESULT OnRegisterListNotify(HWND frame, NMHDR* notification) {

@@ -1,5 +1,6 @@
 #include "statusbar.h"
 
+#include "dpi.h"
 #include "resource.h"
 #include "resourcemodule.h"
 #include "shellstate.h"
@@ -34,6 +35,8 @@ HWND CreateMainStatusBar(HWND frame) {
     if (!bar) return nullptr;
     // Placeholder edges until the first layout gives the real ones.
     int edges[statusPaneCount] = {60, 120, 180, 240, 300, 0};
+    for (int& edge : edges)
+        edge = scaled(edge);
     SendMessageA(bar, SB_SETPARTS, statusPaneCount, reinterpret_cast<LPARAM>(edges));
     setStatusPaneText(1, IDS_STATUS_PANE);
     for (const LockPane& lock : lockPanes)
@@ -45,7 +48,7 @@ void layoutStatusBar(int clientWidth) {
     if (!shell.statusBar) return;
     SendMessageA(shell.statusBar, WM_SIZE, 0, 0); // the bar places and sizes itself
     int edges[statusPaneCount];
-    statusPaneEdges(clientWidth, edges);
+    statusPaneEdges(clientWidth, shell.dpi, edges);
     SendMessageA(shell.statusBar, SB_SETPARTS, statusPaneCount, reinterpret_cast<LPARAM>(edges));
 }
 

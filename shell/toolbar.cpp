@@ -1,10 +1,17 @@
 #include "toolbar.h"
 
+#include "dpi.h"
 #include "resource.h"
 #include "resourcemodule.h"
 #include "shellstate.h"
 
 namespace {
+
+void buttonRect(HWND toolbar, UINT command, RECT& rect) {
+    const LRESULT index = SendMessageA(toolbar, TB_COMMANDTOINDEX, command, 0);
+    SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&rect));
+}
 
 struct ToolButton {
     int image; // -1: a separator
@@ -26,9 +33,9 @@ const ToolButton toolButtons[] = {
 };
 constexpr int toolButtonCount = sizeof toolButtons / sizeof toolButtons[0];
 
-HIMAGELIST loadToolbarImages(UINT bitmapId) {
-    HIMAGELIST images = ImageList_Create(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE,
-                                         ILC_COLOR8 | ILC_MASK, TOOLBAR_IMAGE_COUNT, 0);
+HIMAGELIST loadToolbarImages(UINT bitmapId, const Artwork& art) {
+    HIMAGELIST images = ImageList_Create(art.toolbarSize, art.toolbarSize,
+                                         art.toolbarColour | ILC_MASK, TOOLBAR_IMAGE_COUNT, 0);
     HBITMAP bitmap = loadResourceBitmap(bitmapId);
     if (images && bitmap) ImageList_AddMasked(images, bitmap, RGB(192, 192, 192));
     if (bitmap) DeleteObject(bitmap);
@@ -64,13 +71,27 @@ HWND createTooltips(HWND frame, HWND toolbar) {
         tool.uId = b.command;
         tool.hinst = resourceModule();
         tool.lpszText = MAKEINTRESOURCEA(b.tipText);
-        const LRESULT index = SendMessageA(toolbar, TB_COMMANDTOINDEX, b.command, 0);
-        SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&tool.rect));
+        buttonRect(toolbar, b.command, tool.rect);
         SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
     SendMessageA(toolbar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tip), 0);
     return tip;
+}
+
+// Loads the strips drawn for the frame's scale and hands them to the toolbar;
+// the lists it had go.
+void setToolbarImages(HWND toolbar) {
+    const Artwork& art = artworkFor(shell.dpi);
+    HIMAGELIST oldImages = shell.toolbarImages;
+    HIMAGELIST oldDisabled = shell.toolbarDisabledImages;
+    shell.toolbarImages = loadToolbarImages(art.toolbar, art);
+    shell.toolbarDisabledImages = loadToolbarImages(art.toolbarDisabled, art);
+    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(shell.toolbarImages));
+    SendMessageA(toolbar, TB_SETDISABLEDIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(shell.toolbarDisabledImages));
+    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(art.toolbarSize, art.toolbarSize));
+    if (oldImages) ImageList_Destroy(oldImages);
+    if (oldDisabled) ImageList_Destroy(oldDisabled);
 }
 
 } // namespace
@@ -81,11 +102,7 @@ HWND CreateMainToolbar(HWND frame) {
                         0, 0, 0, frame, reinterpret_cast<HMENU>(IDC_TOOLBAR), exeModule(), nullptr);
     shell.toolbar = toolbar;
     if (!toolbar) return nullptr;
-    shell.toolbarImages = loadToolbarImages(IDB_TOOLBAR);
-    shell.toolbarDisabledImages = loadToolbarImages(IDB_TOOLBAR_DISABLED);
-    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(shell.toolbarImages));
-    SendMessageA(toolbar, TB_SETDISABLEDIMAGELIST, 0,
-                 reinterpret_cast<LPARAM>(shell.toolbarDisabledImages));
+    setToolbarImages(toolbar);
     addButtons(toolbar);
     SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
     shell.tooltip = createTooltips(frame, toolbar);
@@ -101,6 +118,23 @@ void destroyMainToolbar() {
     shell.toolbar = nullptr;
     shell.toolbarImages = nullptr;
     shell.toolbarDisabledImages = nullptr;
+}
+
+void reloadToolbarImages() {
+    if (!shell.toolbar) return;
+    setToolbarImages(shell.toolbar);
+    SendMessageA(shell.toolbar, TB_AUTOSIZE, 0, 0);
+    if (!shell.tooltip) return;
+    // The buttons grew or shrank: so do the places their tips answer to.
+    for (const ToolButton& b : toolButtons) {
+        if (b.image < 0) continue;
+        TTTOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = shell.toolbar;
+        tool.uId = b.command;
+        buttonRect(shell.toolbar, b.command, tool.rect);
+        SendMessageA(shell.tooltip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void enableToolbarButton(UINT command, bool enabled) {

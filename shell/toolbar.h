@@ -5,6 +5,8 @@
 
 HWND CreateMainToolbar(HWND frame);
 void destroyMainToolbar();
+// Takes the images drawn for the frame's new scale (shell.dpi) and resizes.
+void reloadToolbarImages();
 void enableToolbarButton(UINT command, bool enabled);
 // The toolbar's height once it has sized itself to the frame.
 int autoSizeToolbar();

@@ -80,13 +80,27 @@ RootMenuState rootMenuState(bool online) {
     return RootMenuState{!online, online, online, online};
 }
 
+int scaledPixels(int pixels, int dpi) {
+    if (dpi <= 0) dpi = baseDpi;
+    const long long product = static_cast<long long>(pixels) * dpi;
+    const long long half = baseDpi / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / baseDpi
+                                         : -((-product + half) / baseDpi));
+}
+
+int artworkPercentFor(int dpi) {
+    if (dpi >= baseDpi * 2) return 200;
+    if (dpi >= baseDpi * 3 / 2) return 150;
+    return 100;
+}
+
 PaneLayout layoutPanes(int width, int height, int toolbarHeight, int splitterX,
-                       const ViewState& view) {
+                       const ViewState& view, int dpi) {
     PaneLayout layout = {};
     layout.splitterX = splitterX == 0 ? width / 3 : splitterX;
     const int x = layout.splitterX;
-    const int paneHeight = height - statusBarReserve - toolbarHeight;
-    layout.tree = PaneRect{0, toolbarHeight, x - 2, paneHeight};
+    const int paneHeight = height - scaledPixels(statusBarReserve, dpi) - toolbarHeight;
+    layout.tree = PaneRect{0, toolbarHeight, x - scaledPixels(2, dpi), paneHeight};
     if (!view.documentOpen) {
         // Nothing to show in the tree: the panel covers it.
         layout.shown = RightPane::StatusPanel;
@@ -106,20 +120,22 @@ PaneLayout layoutPanes(int width, int height, int toolbarHeight, int splitterX,
     return layout;
 }
 
-void statusPaneEdges(int width, int (&edges)[statusPaneCount]) {
+void statusPaneEdges(int width, int dpi, int (&edges)[statusPaneCount]) {
     static const int fromRight[statusPaneCount] = {450, 280, 180, 120, 60, 0};
     for (int i = 0; i < statusPaneCount; ++i)
-        edges[i] = width - fromRight[i];
+        edges[i] = width - scaledPixels(fromRight[i], dpi);
 }
 
-bool splitterMoveIgnored(int splitterX, int pointerX, int width) {
-    return (splitterX < splitterMargin && pointerX <= splitterMargin) ||
-           (width - splitterX < splitterMargin && pointerX >= splitterX);
+bool splitterMoveIgnored(int splitterX, int pointerX, int width, int dpi) {
+    const int margin = scaledPixels(splitterMargin, dpi);
+    return (splitterX < margin && pointerX <= margin) ||
+           (width - splitterX < margin && pointerX >= splitterX);
 }
 
-int clampSplitter(int pointerX, int width) {
-    int x = pointerX < splitterMargin ? splitterMargin : pointerX;
-    if (width - x < splitterMargin) x = width - splitterMargin;
+int clampSplitter(int pointerX, int width, int dpi) {
+    const int margin = scaledPixels(splitterMargin, dpi);
+    int x = pointerX < margin ? margin : pointerX;
+    if (width - x < margin) x = width - margin;
     return x;
 }
 

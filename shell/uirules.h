@@ -53,9 +53,23 @@ struct PaneRect {
     int x, y, width, height;
 };
 
+// Every pixel size below is what the window has at 96 DPI (100 %); a window
+// at another DPI scales it with scaledPixels.
+constexpr int baseDpi = 96;
+constexpr int frameWidth = 600;
+constexpr int frameHeight = 400;
 constexpr int statusBarReserve = 24; // client pixels kept free for the status bar
 constexpr int splitterMargin = 50;   // the splitter stays this far from either edge
 constexpr int statusPaneCount = 6;
+
+// `pixels` at 96 DPI for a window at `dpi`, rounded to the nearest pixel (as
+// MulDiv rounds); a DPI of 0 or less counts as 96.
+int scaledPixels(int pixels, int dpi);
+
+// The toolbar and view images are drawn at 100, 150 and 200 %: the largest of
+// them that is not bigger than the window's scale stays sharp (never
+// stretched); below 96 DPI the 100 % images.
+int artworkPercentFor(int dpi);
 
 enum class RightPane { StatusPanel, RegisterList, ListWithItems };
 
@@ -67,17 +81,17 @@ struct PaneLayout {
     PaneRect items;  // the group-items list (ListWithItems only)
 };
 PaneLayout layoutPanes(int width, int height, int toolbarHeight, int splitterX,
-                       const ViewState& view);
+                       const ViewState& view, int dpi);
 
 // Right edges of the six status-bar panes for a client width.
-void statusPaneEdges(int width, int (&edges)[statusPaneCount]);
+void statusPaneEdges(int width, int dpi, int (&edges)[statusPaneCount]);
 
 // A drag that is already at an edge and pushes further out leaves the
 // splitter where it is (and draws nothing).
-bool splitterMoveIgnored(int splitterX, int pointerX, int width);
+bool splitterMoveIgnored(int splitterX, int pointerX, int width, int dpi);
 // Where the splitter goes for a pointer position: at least splitterMargin from
 // the left, and from the right as long as the window is wide enough for both.
-int clampSplitter(int pointerX, int width);
+int clampSplitter(int pointerX, int width, int dpi);
 
 // The setting pages offer inch paper sizes (1) for the paper-size regions 1
 // and 5, metric sizes (0) for every other.

@@ -28,6 +28,8 @@ void selectListRow(HWND list, int index);
 void rebuildEntryRow(HWND list, int index);
 // The address column of a row; empty for a free key.
 std::string rowAddressText(HWND list, int row);
+// Keeps each column's share of the window when the scale changes.
+void rescaleListColumns(HWND list, int oldDpi, int newDpi);
 LRESULT OnRegisterListNotify(HWND frame, NMHDR* notification);
 void ShowListMenu(HWND list, POINT screenPoint);
 void RegisterNewEntry(HWND frame, HWND list);

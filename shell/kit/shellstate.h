@@ -30,6 +30,7 @@ struct Shell {
     HIMAGELIST viewImages;
     HIMAGELIST toolbarImages;
     HIMAGELIST toolbarDisabledImages;
+    HFONT viewFont; // the views' font once the DPI changed; null before
 
     // The document.
     Document* document; // created with the frame, freed when it closes
@@ -56,6 +57,7 @@ struct Shell {
     bool groupItemsChanged;
 
     // Layout.
+    int dpi;       // the frame's; every fixed pixel size is scaled by it
     int splitterX; // 0 until the first layout
     bool splitterDragging;
     int screenWidth;

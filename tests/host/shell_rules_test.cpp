@@ -18,9 +18,9 @@ void expectRect(const PaneRect& r, int x, int y, int width, int height) {
 }
 
 TEST(PaneLayout, PlacesTheSplitterAtAThirdUntilMoved) {
-    EXPECT_EQ(layoutPanes(600, 400, 60, 0, view(1, viewNone)).splitterX, 200);
-    EXPECT_EQ(layoutPanes(601, 400, 60, 0, view(1, viewNone)).splitterX, 200);
-    EXPECT_EQ(layoutPanes(600, 400, 60, 321, view(1, viewNone)).splitterX, 321);
+    EXPECT_EQ(layoutPanes(600, 400, 60, 0, view(1, viewNone), 96).splitterX, 200);
+    EXPECT_EQ(layoutPanes(601, 400, 60, 0, view(1, viewNone), 96).splitterX, 200);
+    EXPECT_EQ(layoutPanes(600, 400, 60, 321, view(1, viewNone), 96).splitterX, 321);
 }
 
 TEST(PaneLayout, GivesEachViewItsPanes) {
@@ -50,7 +50,8 @@ TEST(PaneLayout, GivesEachViewItsPanes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const PaneLayout layout = layoutPanes(600, 400, 60, 200, view(c.documentOpen, c.viewKind));
+        const PaneLayout layout =
+            layoutPanes(600, 400, 60, 200, view(c.documentOpen, c.viewKind), 96);
         expectRect(layout.tree, 0, 60, 198, 316);
         EXPECT_EQ(layout.shown, c.shown);
         expectRect(layout.right, c.right.x, c.right.y, c.right.width, c.right.height);
@@ -61,7 +62,7 @@ TEST(PaneLayout, GivesEachViewItsPanes) {
 
 TEST(StatusBar, PanesEndAtFixedDistancesFromTheRight) {
     int edges[statusPaneCount];
-    statusPaneEdges(592, edges);
+    statusPaneEdges(592, 96, edges);
     const int expected[statusPaneCount] = {142, 312, 412, 472, 532, 592};
     for (int i = 0; i < statusPaneCount; ++i)
         EXPECT_EQ(edges[i], expected[i]) << "pane " << i;
@@ -83,7 +84,7 @@ TEST(Splitter, ClampsFiftyPixelsFromEitherEdge) {
         {60, 80, 30},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(clampSplitter(c.pointerX, c.width), c.expected)
+        EXPECT_EQ(clampSplitter(c.pointerX, c.width, 96), c.expected)
             << "pointer " << c.pointerX << " in " << c.width;
 }
 
@@ -100,8 +101,65 @@ TEST(Splitter, IgnoresPushesFurtherPastAnEdgeItStandsAt) {
         {560, 559, 600, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(splitterMoveIgnored(c.splitterX, c.pointerX, c.width), c.ignored)
+        EXPECT_EQ(splitterMoveIgnored(c.splitterX, c.pointerX, c.width, 96), c.ignored)
             << c.splitterX << " -> " << c.pointerX;
+}
+
+// At 150 % and 200 % every size the window fixes grows by the factor: the
+// panes' distances from the right, the status bar's reserve, the gap beside
+// the tree and the splitter's margins.
+TEST(HighDpi, ScalesEveryFixedSizeByTheFactor) {
+    struct Case {
+        int dpi;
+        int frameWidth, frameHeight;
+        int paneEdges[statusPaneCount]; // in a client 1200 wide
+        int paneHeight, treeWidth;      // client 1200 x 800, toolbar 90, splitter 400
+        int splitterMin, splitterMax;   // clamped in a client 1200 wide
+        int artwork;
+    };
+    const Case cases[] = {
+        {96, 600, 400, {750, 920, 1020, 1080, 1140, 1200}, 686, 398, 50, 1150, 100},
+        {144, 900, 600, {525, 780, 930, 1020, 1110, 1200}, 674, 397, 75, 1125, 150},
+        {192, 1200, 800, {300, 640, 840, 960, 1080, 1200}, 662, 396, 100, 1100, 200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        EXPECT_EQ(scaledPixels(frameWidth, c.dpi), c.frameWidth);
+        EXPECT_EQ(scaledPixels(frameHeight, c.dpi), c.frameHeight);
+        int edges[statusPaneCount];
+        statusPaneEdges(1200, c.dpi, edges);
+        for (int i = 0; i < statusPaneCount; ++i)
+            EXPECT_EQ(edges[i], c.paneEdges[i]) << "pane " << i;
+        const PaneLayout layout = layoutPanes(1200, 800, 90, 400, view(1, viewSpeedDial), c.dpi);
+        expectRect(layout.tree, 0, 90, c.treeWidth, c.paneHeight);
+        expectRect(layout.right, 400, 90, 800, c.paneHeight);
+        EXPECT_EQ(clampSplitter(0, 1200, c.dpi), c.splitterMin);
+        EXPECT_EQ(clampSplitter(5000, 1200, c.dpi), c.splitterMax);
+        EXPECT_TRUE(splitterMoveIgnored(c.splitterMin - 1, c.splitterMin, 1200, c.dpi));
+        EXPECT_FALSE(splitterMoveIgnored(c.splitterMin, c.splitterMin, 1200, c.dpi));
+        EXPECT_EQ(artworkPercentFor(c.dpi), c.artwork);
+    }
+}
+
+TEST(HighDpi, RoundsToTheNearestPixelAndPicksImagesThatAreNeverStretched) {
+    struct Case {
+        int pixels, dpi, scaled;
+    };
+    const Case cases[] = {
+        {55, 144, 83}, // 82.5 rounds up, as MulDiv rounds
+        {55, 120, 69}, // 68.75
+        {50, 0, 50},   // no DPI known: 96
+        {-3, 144, -5}, // -4.5: away from zero, as MulDiv
+        {140, 168, 245},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(scaledPixels(c.pixels, c.dpi), c.scaled) << c.pixels << " at " << c.dpi;
+    // 125 % and 175 % take the smaller drawing rather than a blurred stretch.
+    EXPECT_EQ(artworkPercentFor(72), 100);
+    EXPECT_EQ(artworkPercentFor(120), 100);
+    EXPECT_EQ(artworkPercentFor(143), 100);
+    EXPECT_EQ(artworkPercentFor(168), 150);
+    EXPECT_EQ(artworkPercentFor(288), 200);
 }
 
 } // namespace

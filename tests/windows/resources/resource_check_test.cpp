@@ -431,6 +431,19 @@ const Strip kStrips[] = {
      RGB(192, 192, 192)},
     {IDB_TOOLBAR_DISABLED, TOOLBAR_IMAGE_COUNT, TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, 8,
      RGB(192, 192, 192)},
+    // The same at 150 % and 200 %.
+    {IDB_VIEW_IMAGES_150, VIEW_IMAGE_COUNT, VIEW_IMAGE_WIDTH_150, VIEW_IMAGE_HEIGHT_150, 4,
+     RGB(255, 255, 255)},
+    {IDB_TOOLBAR_150, TOOLBAR_IMAGE_COUNT, TOOLBAR_IMAGE_SIZE_150, TOOLBAR_IMAGE_SIZE_150, 8,
+     RGB(192, 192, 192)},
+    {IDB_TOOLBAR_DISABLED_150, TOOLBAR_IMAGE_COUNT, TOOLBAR_IMAGE_SIZE_150, TOOLBAR_IMAGE_SIZE_150,
+     8, RGB(192, 192, 192)},
+    {IDB_VIEW_IMAGES_200, VIEW_IMAGE_COUNT, VIEW_IMAGE_WIDTH_200, VIEW_IMAGE_HEIGHT_200, 4,
+     RGB(255, 255, 255)},
+    {IDB_TOOLBAR_200, TOOLBAR_IMAGE_COUNT, TOOLBAR_IMAGE_SIZE_200, TOOLBAR_IMAGE_SIZE_200, 8,
+     RGB(192, 192, 192)},
+    {IDB_TOOLBAR_DISABLED_200, TOOLBAR_IMAGE_COUNT, TOOLBAR_IMAGE_SIZE_200, TOOLBAR_IMAGE_SIZE_200,
+     8, RGB(192, 192, 192)},
 };
 
 // The pixels of a bitmap as top-down rows of COLORREF.
@@ -892,16 +905,19 @@ TEST_F(ResourceModules, EachStripHoldsItsImagesAtTheirSize) {
 }
 
 TEST_F(ResourceModules, DisabledToolbarImagesAreGrey) {
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(exe, MAKEINTRESOURCEA(IDB_TOOLBAR_DISABLED),
-                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(bitmap, nullptr);
-    BITMAP info = {};
-    GetObject(bitmap, sizeof info, &info);
-    int coloured = 0;
-    for (COLORREF c : pixels(bitmap, info.bmWidth, info.bmHeight))
-        coloured += !(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c));
-    EXPECT_EQ(coloured, 0);
-    DeleteObject(bitmap);
+    for (int id : {IDB_TOOLBAR_DISABLED, IDB_TOOLBAR_DISABLED_150, IDB_TOOLBAR_DISABLED_200}) {
+        SCOPED_TRACE(id);
+        HBITMAP bitmap = static_cast<HBITMAP>(
+            LoadImageA(exe, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        ASSERT_NE(bitmap, nullptr);
+        BITMAP info = {};
+        GetObject(bitmap, sizeof info, &info);
+        int coloured = 0;
+        for (COLORREF c : pixels(bitmap, info.bmWidth, info.bmHeight))
+            coloured += !(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c));
+        EXPECT_EQ(coloured, 0);
+        DeleteObject(bitmap);
+    }
 }
 
 TEST_F(ResourceModules, BothModulesCarryTheTemplateDocument) {
