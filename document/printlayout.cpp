@@ -178,7 +178,7 @@ bool splitsCharacter(const std::string& text, size_t at, const CodePage* codePag
     if (!codePage) return false;
     size_t i = 0;
     while (i < at)
-        i += codePage->isLeadByte(static_cast<uint8_t>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        i += charLength(codePage, text, i);
     return i != at;
 }
 

@@ -43,13 +43,6 @@ bool isAcceptedLatin1(uint16_t unit) {
     return false;
 }
 
-// Byte length of the character at text[i], never past the end.
-size_t charLength(const CodePage* cp, const std::string& text, size_t i) {
-    uint8_t b = static_cast<uint8_t>(text[i]);
-    if (cp && cp->isLeadByte(b) && i + 1 < text.size()) return 2;
-    return 1;
-}
-
 uint16_t unitAt(const CodePage* cp, const std::string& text, size_t i, size_t len) {
     uint8_t b = static_cast<uint8_t>(text[i]);
     if (!cp) return b;
@@ -108,6 +101,16 @@ NameCheck cleanName(const TextRules& rules, const std::string& field, Pass passe
 }
 
 } // namespace
+
+size_t charLength(const CodePage* cp, const std::string& text, size_t i) {
+    return charLength(cp, text.data(), text.size(), i);
+}
+
+size_t charLength(const CodePage* cp, const char* text, size_t size, size_t i) {
+    const uint8_t b = static_cast<uint8_t>(text[i]);
+    if (cp && cp->isLeadByte(b) && i + 1 < size) return 2;
+    return 1;
+}
 
 void decodeDialDigits(char* text, const uint8_t* packed, size_t count) {
     size_t n = 0;

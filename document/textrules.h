@@ -7,6 +7,11 @@
 
 class CodePage;
 
+// Byte length (1 or 2) of the character at text[i] in the code page, never
+// past the end; 1 without a code page.
+size_t charLength(const CodePage* cp, const std::string& text, size_t i);
+size_t charLength(const CodePage* cp, const char* text, size_t size, size_t i);
+
 struct TextRules {
     std::string language;     // "ENGLISH", "JAPANESE", "TCHINESE", "SCHINESE", "KOREAN", ...
     const CodePage* codePage; // the ANSI code page names are typed in

@@ -203,7 +203,7 @@ class RowReader {
         if (at >= text.size()) return "''";
         const unsigned char c = static_cast<unsigned char>(text[at]);
         if (c >= 0x20 && c < 0x7F) return shown(text.substr(at, 1));
-        const size_t n = rules_.codePage->isLeadByte(c) && at + 1 < text.size() ? 2 : 1;
+        const size_t n = charLength(rules_.codePage, text, at);
         const uint16_t unit = rules_.codePage->toUnit(text.data() + at, n);
         return unit ? characterName(unit) : "byte " + characterName(c).substr(2);
     }

@@ -1,6 +1,7 @@
 #include "utf8text.h"
 
 #include "codepage.h"
+#include "textrules.h"
 
 #include <cstdio>
 
@@ -55,7 +56,7 @@ size_t codePageCharacter(const CodePage& codePage, const char* s, size_t size, s
         unit = c;
         return 1;
     }
-    const size_t n = codePage.isLeadByte(c) && at + 1 < size ? 2 : 1;
+    const size_t n = charLength(&codePage, s, size, at);
     unit = codePage.toUnit(s + at, n);
     return n;
 }
