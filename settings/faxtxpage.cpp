@@ -4,6 +4,7 @@
 #include "pages.h"
 
 #include "faxrules.h"
+#include "machinerules.h"
 #include "resource.h"
 
 namespace {
@@ -43,8 +44,7 @@ void opened(HWND page) {
     loadField(page, fields[densitySlider]);
     FillComboFromStrings(page, IDC_FTX_QUALITY_LIST, IDS_FAX_QUALITY_FIRST, IDS_FAX_QUALITY_LAST,
                          faxQualityPosition(u.faxQuality));
-    const uint8_t* config = settingsDocument().config;
-    enableItem(page, IDC_FTX_ADF_TX_RADIO, config[0] != 0 || config[1] != 0);
+    enableItem(page, IDC_FTX_ADF_TX_RADIO, hasDocumentFeeder(settingsDocument().config));
     if (u.defaultTxMode != 4) checkItem(page, IDC_FTX_MEMORY_TX_RADIO, true);
 }
 

@@ -4,6 +4,7 @@
 #include "selecttray.h"
 
 #include "dialogkit.h"
+#include "machinerules.h"
 #include "resource.h"
 #include "resourcemodule.h"
 #include "settingspage.h"
@@ -22,12 +23,6 @@ int disableRadio(int tray) {
     return IDC_TRAY1_DISABLE_RADIO + 3 * tray;
 }
 
-// Trays beyond tray 1 that the machine reports; any other count means none.
-int installedTrays() {
-    const uint8_t count = settingsDocument().config[2];
-    return count >= 2 && count <= trayCount ? count : 1;
-}
-
 void setLabels(HWND dialog) {
     SetWindowTextA(dialog, loadText(IDS_SELECT_TRAY).c_str());
     const LabelText buttons[] = {{IDOK, IDS_OK}, {IDCANCEL, IDS_CANCEL}};
@@ -43,7 +38,7 @@ void setLabels(HWND dialog) {
 void onInitDialog(HWND dialog) {
     snapshot = settingsRecord().utility;
     setLabels(dialog);
-    const int shown = installedTrays();
+    const int shown = installedTrays(settingsDocument().config);
     for (int tray = 0; tray < trayCount; ++tray) {
         const bool enabled = snapshot.trayEnable[tray] != 0;
         checkItem(dialog, enableRadio(tray), enabled);

@@ -2,6 +2,7 @@
 // page. A row whose page is not there for this machine is left out.
 #include "settingssheets.h"
 
+#include "machinerules.h"
 #include "pages.h"
 #include "resource.h"
 #include "resourcemodule.h"
@@ -52,7 +53,7 @@ bool rowPresent(const PageRow& row) {
     if (!row.page) return false;
     switch (row.rule) {
     case a3Only:
-        return shell.machineClass != 1;
+        return isA3Machine(shell.machineClass);
     case networkOnly:
         return shell.document->config[6] != 0 || shell.document->config[7] != 0;
     default:
